@@ -1,5 +1,13 @@
 #include "app/program.h"
 
+#include "platform/instance_lock.h"
+#include "settings/format_tables.h"
+
+#include <FreeImage.h>
+#include <IL/il.h>
+#include <IL/ilu.h>
+
+#include <cstdio>
 #include <cstdlib>
 
 std::string VersionText(int version) {
@@ -12,6 +20,17 @@ std::string VersionText(int version) {
 
 std::string ProgramTitle() { return "Tarnwick " + VersionText(VersionNumber); }
 
-bool StartProgram() { return true; }
+bool StartProgram() {
+  FreeImage_Initialise(FALSE);
+  RebuildAcceptedInputExtensions();
+  ilInit();
+  iluInit();
+  return AcquireInstanceLock(ProgramTitle());
+}
 
-void EndProgram(int exitCode) { std::exit(exitCode); }
+void EndProgram(int exitCode) {
+  ilShutDown();
+  FreeImage_DeInitialise();
+  std::fflush(nullptr);
+  std::exit(exitCode);
+}

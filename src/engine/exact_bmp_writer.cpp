@@ -1,0 +1,85 @@
+#include "engine/exact_bmp_writer.h"
+
+#include "platform/replacing_file.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace {
+
+struct MemoryCloser {
+  void operator()(FIMEMORY* stream) const { FreeImage_CloseMemory(stream); }
+};
+using MemoryStream = std::unique_ptr<FIMEMORY, MemoryCloser>;
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kInfoHeaderSize = 40;
+
+uint32_t ReadLE32(const BYTE* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+
+void PutLE32(std::vector<BYTE>& out, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<BYTE>(value >> (8 * i));
+}
+
+// Highest palette index in any pixel, plus one; row padding does not count.
+unsigned ColoursUsed(FIBITMAP* dib) {
+  const unsigned width = FreeImage_GetWidth(dib);
+  const unsigned height = FreeImage_GetHeight(dib);
+  BYTE highest = 0;
+  for (unsigned y = 0; y < height; ++y) {
+    const BYTE* row = FreeImage_GetScanLine(dib, static_cast<int>(y));
+    for (unsigned x = 0; x < width; ++x)
+      if (row[x] > highest) highest = row[x];
+  }
+  return highest + 1u;
+}
+
+}  // namespace
+
+bool WriteExactBmp(FIBITMAP* dib, int32_t saveFlags, const std::string& path) {
+  if (!dib || FreeImage_GetBPP(dib) != 8 || !FreeImage_GetPalette(dib)) return false;
+  MemoryStream stream(FreeImage_OpenMemory());
+  if (!stream || !FreeImage_SaveToMemory(FIF_BMP, dib, stream.get(), saveFlags)) return false;
+  BYTE* saved = nullptr;
+  DWORD savedSize = 0;
+  if (!FreeImage_AcquireMemory(stream.get(), &saved, &savedSize) ||
+      savedSize < kFileHeaderSize + kInfoHeaderSize)
+    return false;
+  // Where FreeImage put the pixels, and the compression it really used.
+  const uint32_t pixelOffset = ReadLE32(saved + 10);
+  const uint32_t compression = ReadLE32(saved + kFileHeaderSize + 16);
+  if (pixelOffset > savedSize) return false;
+  const size_t pixelSize = savedSize - pixelOffset;
+
+  const unsigned colours = ColoursUsed(dib);
+  const size_t tableSize = 4u * colours;
+  const size_t dataOffset = kFileHeaderSize + kInfoHeaderSize + tableSize;
+  std::vector<BYTE> file;
+  try {
+    file.assign(dataOffset + pixelSize, 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+
+  file[0] = 'B';
+  file[1] = 'M';
+  PutLE32(file, 2, static_cast<uint32_t>(file.size()));
+  PutLE32(file, 10, static_cast<uint32_t>(dataOffset));
+  std::memcpy(&file[kFileHeaderSize], FreeImage_GetInfoHeader(dib), kInfoHeaderSize);
+  PutLE32(file, kFileHeaderSize + 16, compression);
+  PutLE32(file, kFileHeaderSize + 20, static_cast<uint32_t>(pixelSize));
+  PutLE32(file, kFileHeaderSize + 32, colours);
+  PutLE32(file, kFileHeaderSize + 36, colours);
+  const RGBQUAD* palette = FreeImage_GetPalette(dib);
+  for (unsigned i = 0; i < colours; ++i) {
+    BYTE* entry = &file[kFileHeaderSize + kInfoHeaderSize + 4 * i];
+    entry[0] = palette[i].rgbBlue;
+    entry[1] = palette[i].rgbGreen;
+    entry[2] = palette[i].rgbRed;
+    entry[3] = 0;
+  }
+  std::memcpy(&file[dataOffset], saved + pixelOffset, pixelSize);
+  return WriteWholeFile(path, file.data(), file.size());
+}

@@ -1,0 +1,5 @@
+#pragma once
+#include <string>
+
+// Folder of the running executable, ending in "/"; empty if the system cannot tell.
+std::string ProgramFolder();
