@@ -160,8 +160,8 @@ std::optional<BmpInfo> ParseBmp(const uint8_t* d, size_t n) {
 
 bool FreeImageReadsAsIs(const BmpInfo& info) {
   if (info.headerSize != 40 && info.headerSize != 12) return false;
-  if (info.compression == kBitfields) return StandardMasks(info.masks, info.bpp);
-  if (info.compression != kRgb) return false;
+  if (info.compression == kBitfields ? !StandardMasks(info.masks, info.bpp) : info.compression != kRgb)
+    return false;
   if (info.bpp > 8) return info.colorsUsed == 0;
   const size_t full = size_t{1} << info.bpp;
   return info.headerSize == 40 ? info.colorsUsed <= full : info.paletteEntries == full;

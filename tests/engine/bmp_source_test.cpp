@@ -211,14 +211,18 @@ TEST(LoadBmpSource, ReadsAnyExtensionAsABitmapAndWritesNothing) {
   EXPECT_EQ(ListFolder(folder.Path()), (std::vector<std::string>{"a.bmp", "b.rle", "c.dib", "d.png"}));
 }
 
-TEST(LoadBmpSource, NullForMissingEmptyOrFolder) {
+TEST(LoadBmpSource, NullForMissingEmptyTextOrFolder) {
   ScratchFolder folder;
   WriteBytes(folder.File("empty.bmp"), {});
+  WriteBytes(folder.File("text.bmp"), {'B', 'M', ' ', 'i', 's', ' ', 'n', 'o', 't', ' ', 'a', 'n',
+                                       ' ', 'i', 'm', 'a', 'g', 'e', '\n'});
   RunCommand("mkdir " + Quote(folder.File("folder.bmp")));
   EXPECT_FALSE(LoadBmpSource(folder.File("missing.bmp")));
   EXPECT_FALSE(LoadBmpSource(folder.File("empty.bmp")));
   EXPECT_FALSE(LoadBmpSource(folder.File("folder.bmp")));
-  EXPECT_EQ(ListFolder(folder.Path()), (std::vector<std::string>{"empty.bmp", "folder.bmp"}));
+  EXPECT_FALSE(LoadBmpSource(folder.File("text.bmp")));
+  EXPECT_EQ(ListFolder(folder.Path()),
+            (std::vector<std::string>{"empty.bmp", "folder.bmp", "text.bmp"}));
 }
 
 }  // namespace
