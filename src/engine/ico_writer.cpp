@@ -121,8 +121,8 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 
 }  // namespace
 
-bool FreeImageWritesIco(unsigned width, unsigned height) {
-  return width == height && width >= 16 && width <= kMaxSide;
+bool FreeImageWritesIco(unsigned width, unsigned height, unsigned bpp) {
+  return width == height && width >= 16 && width <= kMaxSide && bpp != 16;
 }
 
 bool WriteIco(FIBITMAP* dib, const std::string& path) {

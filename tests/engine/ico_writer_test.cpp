@@ -228,11 +228,12 @@ TEST(IcoWriter, MasksOutTheClearPixelsOf32BitIcons) {
 }
 
 TEST(IcoWriter, KnowsWhichSizesFreeImageWrites) {
-  EXPECT_TRUE(FreeImageWritesIco(16, 16));
-  EXPECT_TRUE(FreeImageWritesIco(256, 256));
-  EXPECT_FALSE(FreeImageWritesIco(15, 15));
-  EXPECT_FALSE(FreeImageWritesIco(128, 40));
-  EXPECT_FALSE(FreeImageWritesIco(257, 257));
+  EXPECT_TRUE(FreeImageWritesIco(16, 16, 8));
+  EXPECT_TRUE(FreeImageWritesIco(256, 256, 32));
+  EXPECT_FALSE(FreeImageWritesIco(15, 15, 8));
+  EXPECT_FALSE(FreeImageWritesIco(128, 40, 8));
+  EXPECT_FALSE(FreeImageWritesIco(257, 257, 8));
+  EXPECT_FALSE(FreeImageWritesIco(64, 64, 16));
 }
 
 }  // namespace

@@ -1,0 +1,23 @@
+#include "engine/pipeline.h"
+
+#include "engine/bmp_source.h"
+#include "engine/icon_limit.h"
+#include "engine/output_depth.h"
+#include "engine/output_writer.h"
+#include "settings/settings.h"
+
+bool ConvertCurrentFile() {
+  // Every source is a Windows bitmap, whatever its extension.
+  Bitmap bitmap = LoadBmpSource(job.sourcePath);
+  job.sourceBitDepth = static_cast<int32_t>(BitmapDepth(bitmap));
+  unsigned width = BitmapWidth(bitmap);
+  unsigned height = BitmapHeight(bitmap);
+  if (width == 0 || height == 0) return false;
+
+  bitmap = IconLimitStage(std::move(bitmap), width, height);
+  bitmap = BitDepthStage(std::move(bitmap));
+  // The size and depth tokens of the output name see the final values.
+  job.width = static_cast<int32_t>(width);
+  job.height = static_cast<int32_t>(height);
+  return WriteOutput(bitmap.get());
+}
