@@ -1,9 +1,12 @@
 #include "engine/bmp_source.h"
 
+#include "engine/memory_decode.h"
+#include "platform/mapped_file.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -296,18 +299,6 @@ std::optional<std::vector<uint8_t>> Normalise(const BmpInfo& info, const uint8_t
   return std::move(out).Take();
 }
 
-struct MemoryCloser {
-  void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
-};
-using Memory = std::unique_ptr<FIMEMORY, MemoryCloser>;
-
-Bitmap LoadWithFreeImage(const uint8_t* data, size_t size) {
-  // FreeImage only reads from the block, whatever its signature says.
-  Memory memory(FreeImage_OpenMemory(const_cast<uint8_t*>(data), static_cast<DWORD>(size)));
-  if (!memory) return nullptr;
-  return Bitmap(FreeImage_LoadFromMemory(FIF_BMP, memory.get(), 0));
-}
-
 // Windows shows a 32-bit bitmap whose alpha is zero everywhere as opaque.
 void OpaqueWhenAlphaUnused(FIBITMAP* dib) {
   if (FreeImage_GetBPP(dib) != 32 || FreeImage_GetImageType(dib) != FIT_BITMAP) return;
@@ -325,32 +316,39 @@ void OpaqueWhenAlphaUnused(FIBITMAP* dib) {
 
 }  // namespace
 
-Bitmap DecodeBmp(const uint8_t* data, size_t size) {
-  if (!data || size > UINT32_MAX) return nullptr;  // BMP offsets are 32-bit
-  const std::optional<BmpInfo> info = ParseBmp(data, size);
-  if (!info) return nullptr;
+namespace {
+
+// Decodes a parsed bitmap; `asIs` decodes the unchanged file, for those FreeImage reads correctly.
+Bitmap Decode(const BmpInfo& info, const uint8_t* data, size_t size, const std::function<Bitmap()>& asIs) {
   Bitmap dib;
-  if (FreeImageReadsAsIs(*info)) {
-    dib = LoadWithFreeImage(data, size);
+  if (FreeImageReadsAsIs(info)) {
+    dib = asIs();
   } else {
-    const std::optional<std::vector<uint8_t>> plain = Normalise(*info, data, size);
+    const std::optional<std::vector<uint8_t>> plain = Normalise(info, data, size);
     if (!plain) return nullptr;
-    dib = LoadWithFreeImage(plain->data(), plain->size());
+    dib = DecodeFromMemory(FIF_BMP, plain->data(), plain->size());
   }
-  if (!dib || FreeImage_GetWidth(dib.get()) != info->width ||
-      FreeImage_GetHeight(dib.get()) != info->height)
+  if (!dib || FreeImage_GetWidth(dib.get()) != info.width || FreeImage_GetHeight(dib.get()) != info.height)
     return nullptr;
   OpaqueWhenAlphaUnused(dib.get());
   return dib;
 }
 
+}  // namespace
+
+Bitmap DecodeBmp(const uint8_t* data, size_t size) {
+  if (!data || size > UINT32_MAX) return nullptr;  // BMP offsets are 32-bit
+  const std::optional<BmpInfo> info = ParseBmp(data, size);
+  if (!info) return nullptr;
+  return Decode(*info, data, size, [&] { return DecodeFromMemory(FIF_BMP, data, size); });
+}
+
 Bitmap LoadBmpSource(const std::string& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return nullptr;
-  const std::streamoff length = in.tellg();
-  if (length <= 0 || static_cast<uint64_t>(length) > UINT32_MAX) return nullptr;
-  std::vector<uint8_t> bytes(static_cast<size_t>(length));
-  in.seekg(0);
-  if (!in.read(reinterpret_cast<char*>(bytes.data()), length)) return nullptr;
-  return DecodeBmp(bytes.data(), bytes.size());
+  const MappedFile file(path);
+  if (!file.Ok() || file.Size() > UINT32_MAX) return nullptr;
+  // Parsing touches only the headers and the palette of the mapping.
+  const std::optional<BmpInfo> info = ParseBmp(file.Data(), file.Size());
+  if (!info) return nullptr;
+  // A file FreeImage reads as it is goes from the file straight into the bitmap, without a copy.
+  return Decode(*info, file.Data(), file.Size(), [&] { return DecodeFromFile(FIF_BMP, file.Descriptor()); });
 }
