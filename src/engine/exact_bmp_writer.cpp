@@ -1,26 +1,21 @@
 #include "engine/exact_bmp_writer.h"
 
+#include "engine/bmp_writer.h"
 #include "platform/replacing_file.h"
 
 #include <cstring>
-#include <memory>
 #include <new>
 #include <vector>
 
 namespace {
 
-struct MemoryCloser {
-  void operator()(FIMEMORY* stream) const { FreeImage_CloseMemory(stream); }
-};
-using MemoryStream = std::unique_ptr<FIMEMORY, MemoryCloser>;
-
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 
-uint32_t ReadLE32(const BYTE* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
+uint32_t ReadLE32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
 
-void PutLE32(std::vector<BYTE>& out, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<BYTE>(value >> (8 * i));
+void PutLE32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
+  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 // Highest palette index in any pixel, plus one; row padding does not count.
@@ -40,23 +35,17 @@ unsigned ColoursUsed(FIBITMAP* dib) {
 
 bool WriteExactBmp(FIBITMAP* dib, int32_t saveFlags, const std::string& path) {
   if (!dib || FreeImage_GetBPP(dib) != 8 || !FreeImage_GetPalette(dib)) return false;
-  MemoryStream stream(FreeImage_OpenMemory());
-  if (!stream || !FreeImage_SaveToMemory(FIF_BMP, dib, stream.get(), saveFlags)) return false;
-  BYTE* saved = nullptr;
-  DWORD savedSize = 0;
-  if (!FreeImage_AcquireMemory(stream.get(), &saved, &savedSize) ||
-      savedSize < kFileHeaderSize + kInfoHeaderSize)
-    return false;
-  // Where FreeImage put the pixels, and the compression it really used.
-  const uint32_t pixelOffset = ReadLE32(saved + 10);
-  const uint32_t compression = ReadLE32(saved + kFileHeaderSize + 16);
-  if (pixelOffset > savedSize) return false;
-  const size_t pixelSize = savedSize - pixelOffset;
+  // FreeImage's file supplies the pixel data and the compression it really used; the headers and
+  // the colour table are built here.
+  const auto saved = EncodeBmp(dib, saveFlags);
+  if (!saved) return false;
+  const uint32_t pixelOffset = ReadLE32(&(*saved)[10]);
+  const uint32_t compression = ReadLE32(&(*saved)[kFileHeaderSize + 16]);
+  const size_t pixelSize = saved->size() - pixelOffset;
 
   const unsigned colours = ColoursUsed(dib);
-  const size_t tableSize = 4u * colours;
-  const size_t dataOffset = kFileHeaderSize + kInfoHeaderSize + tableSize;
-  std::vector<BYTE> file;
+  const size_t dataOffset = kFileHeaderSize + kInfoHeaderSize + 4u * colours;
+  std::vector<uint8_t> file;
   try {
     file.assign(dataOffset + pixelSize, 0);
   } catch (const std::bad_alloc&) {
@@ -74,12 +63,12 @@ bool WriteExactBmp(FIBITMAP* dib, int32_t saveFlags, const std::string& path) {
   PutLE32(file, kFileHeaderSize + 36, colours);
   const RGBQUAD* palette = FreeImage_GetPalette(dib);
   for (unsigned i = 0; i < colours; ++i) {
-    BYTE* entry = &file[kFileHeaderSize + kInfoHeaderSize + 4 * i];
+    uint8_t* entry = &file[kFileHeaderSize + kInfoHeaderSize + 4 * i];
     entry[0] = palette[i].rgbBlue;
     entry[1] = palette[i].rgbGreen;
     entry[2] = palette[i].rgbRed;
     entry[3] = 0;
   }
-  std::memcpy(&file[dataOffset], saved + pixelOffset, pixelSize);
+  std::memcpy(&file[dataOffset], saved->data() + pixelOffset, pixelSize);
   return WriteWholeFile(path, file.data(), file.size());
 }

@@ -1,5 +1,6 @@
 #include "engine/output_writer.h"
 
+#include "engine/bmp_writer.h"
 #include "engine/devil_writer.h"
 #include "engine/exact_bmp_writer.h"
 #include "engine/ico_writer.h"
@@ -16,8 +17,9 @@ bool WriteFile(FIBITMAP* dib, const std::string& path) {
   const OutputFormat* format = FindOutputFormat(extension);
   if (format && format->writer == Writer::DevIL)
     return WriteWithDevil(dib, format->formatNumber, extension == "dds", path);
-  if (extension == "bmp" && job.outputBitDepth == 8 && settings.bmpColorTable == 1)
-    return WriteExactBmp(dib, job.saveFlags, path);
+  if (extension == "bmp")
+    return job.outputBitDepth == 8 && settings.bmpColorTable == 1 ? WriteExactBmp(dib, job.saveFlags, path)
+                                                                   : WriteBmp(dib, job.saveFlags, path);
   if (extension == "jxr") return WriteJxr(dib, path);
   if (extension == "ico" &&
       !FreeImageWritesIco(FreeImage_GetWidth(dib), FreeImage_GetHeight(dib), FreeImage_GetBPP(dib)))

@@ -244,3 +244,26 @@ TEST_F(PipelineTest, Jpeg2000OfAnySize) {
     }
   }
 }
+
+// FreeImage leaves the uncompressed sizes in the header of a run-length-encoded BMP, which
+// ImageMagick rejects; ours carry the real sizes and decode to the same pixels as the plain file.
+TEST_F(PipelineTest, RunLengthEncodedBmpIsReadableElsewhere) {
+  const std::string source = dir.File("source.bmp");
+  SaveBmp(MakeColourful(40, 30), source);
+  ASSERT_TRUE(Convert(source, "bmp", 8, dir.File("plain.bmp")));
+  settings.bmpCompression = 1;
+  for (int exact : {0, 1}) {
+    settings.bmpColorTable = exact;
+    const std::string rle = dir.File("rle" + std::to_string(exact) + ".bmp");
+    ASSERT_TRUE(Convert(source, "bmp", 8, rle));
+    const auto bytes = ReadBytes(rle);
+    ASSERT_GT(bytes.size(), 54u);
+    const auto le32 = [&](size_t at) { return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24; };
+    EXPECT_EQ(le32(30), 1);                                   // BI_RLE8
+    EXPECT_EQ(static_cast<size_t>(le32(2)), bytes.size());    // file size
+    EXPECT_EQ(static_cast<size_t>(le32(34)), bytes.size() - le32(10));  // image size
+    std::string out;
+    RunCommand("/usr/bin/compare -metric AE " + Quote(dir.File("plain.bmp")) + " " + Quote(rle) + " null:", &out);
+    EXPECT_EQ(out, "0") << "exact colour table " << exact;
+  }
+}
