@@ -7,7 +7,7 @@ packages=(
   # build
   build-essential cmake pkg-config
   # image and drawing libraries the program links
-  libfreeimage-dev libdevil-dev libjxr-dev libopenjp2-7-dev libarchive-dev libpng-dev libjpeg-dev
+  libfreeimage-dev libdevil-dev libjxr-dev libopenjp2-7-dev libtiff-dev libarchive-dev libpng-dev libjpeg-dev
   libcairo2-dev libpango1.0-dev fontconfig fonts-liberation fonts-dejavu-core
   qt6-base-dev
   # tests: GoogleTest and independent decoders for the outputs

@@ -6,6 +6,7 @@
 #include <FreeImage.h>
 #include <IL/il.h>
 #include <IL/ilu.h>
+#include <tiffio.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,10 @@ std::string ProgramTitle() { return "Tarnwick " + VersionText(VersionNumber); }
 
 bool StartProgram() {
   FreeImage_Initialise(FALSE);
+  // FreeImage's TIFF codec would print libtiff's warnings on the console; a conversion reports
+  // through its result alone.
+  TIFFSetWarningHandler(nullptr);
+  TIFFSetErrorHandler(nullptr);
   RebuildAcceptedInputExtensions();
   ilInit();
   iluInit();
