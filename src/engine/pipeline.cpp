@@ -1,9 +1,13 @@
 #include "engine/pipeline.h"
 
 #include "engine/bmp_source.h"
+#include "engine/flip_stage.h"
 #include "engine/icon_limit.h"
 #include "engine/output_depth.h"
 #include "engine/output_writer.h"
+#include "engine/resize_stage.h"
+#include "engine/rotation_stage.h"
+#include "engine/tone_stages.h"
 #include "settings/settings.h"
 
 bool ConvertCurrentFile() {
@@ -14,7 +18,17 @@ bool ConvertCurrentFile() {
   unsigned height = BitmapHeight(bitmap);
   if (width == 0 || height == 0) return false;
 
+  bitmap = RotationStage(std::move(bitmap));
+  width = BitmapWidth(bitmap);
+  height = BitmapHeight(bitmap);
+  bitmap = ResizeStage(std::move(bitmap), width, height);
+  width = BitmapWidth(bitmap);
+  height = BitmapHeight(bitmap);
   bitmap = IconLimitStage(std::move(bitmap), width, height);
+  FlipStage(bitmap);
+  bitmap = ColourAdjustmentStage(std::move(bitmap));
+  bitmap = GreyscaleStage(std::move(bitmap));
+  bitmap = ThresholdStage(std::move(bitmap));
   bitmap = BitDepthStage(std::move(bitmap));
   // The size and depth tokens of the output name see the final values.
   job.width = static_cast<int32_t>(width);

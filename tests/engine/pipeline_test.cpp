@@ -267,3 +267,28 @@ TEST_F(PipelineTest, RunLengthEncodedBmpIsReadableElsewhere) {
     EXPECT_EQ(out, "0") << "exact colour table " << exact;
   }
 }
+
+// The stages run in the pipeline in their order: the size after rotation and resizing is what the
+// job records, and greyscale plus threshold still save a 24-bit source at 24 bits.
+TEST_F(PipelineTest, StagesRunInOrderAndTheSourceDepthStillChoosesTheOutputDepth) {
+  const std::string source = dir.File("source.bmp");
+  SaveBmp(MakeColourful(40, 20), source);
+  settings.doImageRotation = 1;
+  settings.imageRotation = 90;
+  settings.doImageResize = 1;
+  settings.imageWidth = 50;
+  settings.imageWidthUnit = 1;
+  settings.imageHeight = 50;
+  settings.imageHeightUnit = 1;
+  settings.doImageGreyscale = 1;
+  settings.doImageThreshold = 1;
+  settings.imageThreshold = 128;
+  ASSERT_TRUE(Convert(source, "png", 0, dir.File("out.png")));
+  EXPECT_EQ(job.width, 10);
+  EXPECT_EQ(job.height, 20);
+  std::string out;
+  RunCommand("/usr/bin/identify -format '%wx%h %[channels] %z %k' " + Quote(dir.File("out.png")), &out);
+  EXPECT_EQ(out.substr(0, 6), "10x20 ");
+  EXPECT_NE(out.find(" 8 2"), std::string::npos) << out;  // 8 bits per channel, two colours
+  EXPECT_EQ(job.outputBitDepth, 24);
+}
