@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -187,6 +188,10 @@ bool WriteJxr(FIBITMAP* dib, const std::string& path) {
   std::optional<Pixels> pixels = BitmapPixels(dib);
   if (!pixels) return false;
 
+  // jxrlib leaks its stream when it cannot open the file, so a path that cannot be written is
+  // turned away before jxrlib sees it.
+  if (std::FILE* probe = std::fopen(path.c_str(), "wb")) std::fclose(probe);
+  else return false;
   WMPStream* raw_stream = nullptr;
   if (CreateWS_File(&raw_stream, path.c_str(), "wb") != WMP_errSuccess) return false;
   Stream stream(raw_stream);
