@@ -1,0 +1,100 @@
+#include "engine/tokens.h"
+
+#include "settings/settings.h"
+
+#include <cctype>
+#include <ctime>
+#include <functional>
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return lower;
+}
+
+std::string Upper(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+std::string Title(std::string_view text) {
+  std::string title = Lower(text);
+  if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+  return title;
+}
+
+// Five digits: shorter numbers get leading zeros, longer ones keep their first five digits.
+std::string FiveDigits(int number) {
+  std::string digits = std::to_string(number);
+  if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+  return digits.substr(0, 5);
+}
+
+std::string TwoDigits(int number) { return (number < 10 ? "0" : "") + std::to_string(number); }
+
+std::tm LocalNow() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return local;
+}
+
+struct Token {
+  const char* name;
+  std::function<std::string()> value;
+};
+
+// The fixed order of expansion.
+const Token kTokens[] = {
+    {"%filename%", [] { return SourceBaseName(job.sourcePath); }},
+    {"%filename[u]%", [] { return Upper(SourceBaseName(job.sourcePath)); }},
+    {"%filename[l]%", [] { return Lower(SourceBaseName(job.sourcePath)); }},
+    {"%filename[t]%", [] { return Title(SourceBaseName(job.sourcePath)); }},
+    {"%ext%", [] { return job.outputExtension; }},
+    {"%ext[u]%", [] { return Upper(job.outputExtension); }},
+    {"%ext[t]%", [] { return Title(job.outputExtension); }},
+    {"%yyyy%", [] { return std::to_string(LocalNow().tm_year + 1900); }},
+    {"%mm%", [] { return TwoDigits(LocalNow().tm_mon + 1); }},
+    {"%dd%", [] { return TwoDigits(LocalNow().tm_mday); }},
+    {"%hh%", [] { return TwoDigits(LocalNow().tm_hour); }},
+    {"%ii%", [] { return TwoDigits(LocalNow().tm_min); }},
+    {"%ss%", [] { return TwoDigits(LocalNow().tm_sec); }},
+    {"%bpp%", [] { return std::to_string(job.outputBitDepth); }},
+    {"%width%", [] { return std::to_string(job.width); }},
+    {"%height%", [] { return std::to_string(job.height); }},
+    {"%rnd%", [] { return FiveDigits(job.randomNumber); }},
+    {"%n%", [] { return FiveDigits(job.sequenceNumber); }},
+};
+
+}  // namespace
+
+std::string ExpandToken(std::string_view text, std::string_view token, std::string_view value) {
+  const std::string lowerText = Lower(text);
+  const std::string lowerToken = Lower(token);
+  std::string result;
+  size_t from = 0;
+  for (size_t at; !lowerToken.empty() && (at = lowerText.find(lowerToken, from)) != std::string::npos;
+       from = at + token.size()) {
+    result.append(text.substr(from, at - from));
+    result.append(value);
+  }
+  result.append(text.substr(from));
+  return result;
+}
+
+std::string ExpandTokens(std::string_view text) {
+  std::string expanded(text);
+  for (const Token& token : kTokens)
+    if (Lower(expanded).find(token.name) != std::string::npos) expanded = ExpandToken(expanded, token.name, token.value());
+  return expanded;
+}
+
+std::string SourceBaseName(std::string_view sourcePath) {
+  const size_t slash = sourcePath.find_last_of("/\\");
+  std::string_view name = slash == std::string_view::npos ? sourcePath : sourcePath.substr(slash + 1);
+  const size_t dot = name.find_last_of('.');
+  return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
+}
