@@ -51,9 +51,13 @@ int AutomaticDepth(std::string_view extension, int sourceDepth) {
   return depths.back();
 }
 
+void ResolveOutputDepth() {
+  if (job.automaticDepth == 1) job.outputBitDepth = AutomaticDepth(job.outputExtension, job.sourceBitDepth);
+}
+
 Bitmap BitDepthStage(Bitmap bitmap) {
   if (!bitmap) return nullptr;
-  if (job.automaticDepth == 1) job.outputBitDepth = AutomaticDepth(job.outputExtension, job.sourceBitDepth);
+  ResolveOutputDepth();
   if (BitmapDepth(bitmap) == static_cast<unsigned>(job.outputBitDepth)) return bitmap;
   return ConvertTo(std::move(bitmap), job.outputBitDepth, job.outputExtension);
 }

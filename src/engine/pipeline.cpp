@@ -2,12 +2,14 @@
 
 #include "engine/bmp_source.h"
 #include "engine/flip_stage.h"
+#include "engine/frame_stage.h"
 #include "engine/icon_limit.h"
 #include "engine/output_depth.h"
 #include "engine/output_writer.h"
 #include "engine/resize_stage.h"
 #include "engine/rotation_stage.h"
 #include "engine/tone_stages.h"
+#include "engine/watermark_stage.h"
 #include "settings/settings.h"
 
 bool ConvertCurrentFile() {
@@ -25,13 +27,18 @@ bool ConvertCurrentFile() {
   width = BitmapWidth(bitmap);
   height = BitmapHeight(bitmap);
   bitmap = IconLimitStage(std::move(bitmap), width, height);
+  // The image keeps this size from here on, and its output depth follows from the source alone:
+  // both are known before the watermark, whose "%width%", "%height%" and "%bpp%" show this file's
+  // values, as the output name does.
+  job.width = static_cast<int32_t>(width);
+  job.height = static_cast<int32_t>(height);
+  ResolveOutputDepth();
   FlipStage(bitmap);
   bitmap = ColourAdjustmentStage(std::move(bitmap));
   bitmap = GreyscaleStage(std::move(bitmap));
   bitmap = ThresholdStage(std::move(bitmap));
+  bitmap = FrameStage(std::move(bitmap), width, height);
+  bitmap = WatermarkStage(std::move(bitmap), width, height);
   bitmap = BitDepthStage(std::move(bitmap));
-  // The size and depth tokens of the output name see the final values.
-  job.width = static_cast<int32_t>(width);
-  job.height = static_cast<int32_t>(height);
   return WriteOutput(bitmap.get());
 }

@@ -1,0 +1,10 @@
+#include "engine/drawing_handover.h"
+
+#include "engine/memory_decode.h"
+#include "platform/canvas_png.h"
+
+Bitmap CanvasToBitmap(const Canvas& canvas) {
+  const std::vector<uint8_t> png = EncodePng(canvas);
+  if (png.empty()) return nullptr;
+  return DecodeFromMemory(FIF_PNG, png.data(), png.size());
+}

@@ -1,0 +1,6 @@
+#pragma once
+#include "engine/bitmap.h"
+
+// The picture named by "Image" as a 32-bit watermark with alpha, at "Image Opacity" and in grey when
+// "Image Greyscale" is on; null when the picture cannot be loaded.
+Bitmap RenderImageWatermark();
