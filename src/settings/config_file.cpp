@@ -7,7 +7,7 @@
 #include "settings/ini_reader.h"
 #include "settings/settings_table.h"
 
-#include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <limits>
@@ -52,7 +52,7 @@ std::string WrittenValue(const SettingRow& row) {
 std::string OptionFormat(const SettingRow& row) {
   const std::string_view key = row.key;
   std::string format(key.substr(0, key.find(' ')));
-  std::transform(format.begin(), format.end(), format.begin(), [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+  for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return format;
 }
 
@@ -121,8 +121,10 @@ void LoadConfiguration(const std::string& path) {
 
 void MigrateConfiguration() {
   if (settings.cfg < 11 && settings.filenameMask.find("%ext%") == std::string::npos) settings.filenameMask += ".%ext%";
+  // Clamped like every number read from the file, rather than overflowing.
+  constexpr int32_t kLargest = std::numeric_limits<int32_t>::max();
   if (settings.cfg < 14 && settings.rawLoadAs != 0)
-    settings.rawLoadAs = settings.rawLoadAs > std::numeric_limits<int32_t>::max() - 2 ? std::numeric_limits<int32_t>::max() : settings.rawLoadAs + 2;
+    settings.rawLoadAs = settings.rawLoadAs > kLargest - 2 ? kLargest : settings.rawLoadAs + 2;
 }
 
 bool SaveConfiguration(const std::string& path) {

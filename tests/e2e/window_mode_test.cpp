@@ -111,3 +111,12 @@ TEST(WindowMode, WithoutSaveWindowPositionTheNextStartOpensAtItsFileDefaults) {
   EXPECT_EQ(second.size, "510x330") << second.log;
   EXPECT_EQ(second.exit, "0") << second.log;
 }
+
+TEST(WindowMode, ASettingsFolderThatCannotBeMadeStillGivesAWindowAndAQuietEnd) {
+  ScratchFolder home;
+  WriteBytes(home.File("config"), {'x'});  // the config home is a plain file
+  const Session session = RunWindowSession(home);
+  EXPECT_EQ(session.size, "510x330") << session.log;
+  EXPECT_EQ(session.exit, "0") << session.log;
+  EXPECT_EQ(ReadBytes(home.File("config")), std::vector<uint8_t>{'x'});
+}
