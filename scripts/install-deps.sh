@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev
   # tests: GoogleTest and independent decoders for the outputs
   libgtest-dev imagemagick libjxr-tools openexr libopenjp2-tools
+  # window-mode tests: a real X server and a way to close the window from outside, as a desktop does
+  xvfb xauth xdotool
 )
 
 missing=()

@@ -9,16 +9,16 @@ namespace {
 
 // clang-format off
 const SettingRow kRows[] = {
-    {"General", "CFG", SettingKind::Int, &Settings::cfg, "17"},
+    {"General", "CFG", SettingKind::Int, &Settings::cfg, "17", DefaultRule::Fixed, "0"},
     {"General", "Language", SettingKind::Text, &Settings::language, "en"},
     {"General", "Update Range", SettingKind::Int, &Settings::updateRange, "2"},
     {"General", "Update Date", SettingKind::Int, &Settings::updateDate, "0", DefaultRule::Now},
     {"General", "Save Window Position", SettingKind::Byte, &Settings::saveWindowPosition, "1"},
     {"Window", "IsMaximized", SettingKind::Byte, &Settings::isMaximized, "0"},
-    {"Window", "X", SettingKind::Int, &Settings::x, "100", DefaultRule::CentredX},
-    {"Window", "Y", SettingKind::Int, &Settings::y, "100", DefaultRule::CentredY},
     {"Window", "Width", SettingKind::Int, &Settings::width, "510"},
     {"Window", "Height", SettingKind::Int, &Settings::height, "330"},
+    {"Window", "X", SettingKind::Int, &Settings::x, "100", DefaultRule::CentredX, "100"},
+    {"Window", "Y", SettingKind::Int, &Settings::y, "100", DefaultRule::CentredY, "100"},
     {"Interface", "UI Theme", SettingKind::Text, &Settings::uiTheme, "handdrawn"},
     {"Interface", "UI Size", SettingKind::Int, &Settings::uiSize, "2"},
     {"Input", "Format", SettingKind::Text, &Settings::inputFormat, "bmp"},
@@ -221,6 +221,14 @@ void ApplyDefault(const SettingRow& row, DefaultSet set) {
     case SettingKind::Text:
     case SettingKind::Colour: SetSettingText(row, row.defaultValue); break;
   }
+}
+
+void ApplyFileDefault(const SettingRow& row) {
+  if (!row.fileDefault) return ApplyDefault(row, DefaultSet::Window);
+  SettingRow fixed = row;
+  fixed.defaultValue = row.fileDefault;
+  fixed.rule = DefaultRule::Fixed;
+  ApplyDefault(fixed, DefaultSet::Window);
 }
 
 void SetDesktopSizeProvider(DesktopSize (*provider)()) {

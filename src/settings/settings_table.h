@@ -30,9 +30,14 @@ struct SettingRow {
   SettingField field;
   const char* defaultValue;  // as it would stand in the configuration file
   DefaultRule rule = DefaultRule::Fixed;
+  // Taken when the key is missing from an existing configuration file, where that differs from the
+  // window default; null means the window default.
+  const char* fileDefault = nullptr;
 };
 
-// Every setting, grouped by section in the order the configuration file writes them.
+// Every setting, grouped by section in the order the configuration file writes them. Input and
+// Output options are named after their format: the key's first word is the format's extension in
+// upper case ("RAW Header Size", "PNG BPP").
 std::span<const SettingRow> SettingRows();
 
 // The row of a key in a section, both compared without regard to case; null when there is none.
@@ -49,6 +54,8 @@ void SetSettingText(const SettingRow& row, std::string value);
 
 // The row's default in the given set, written into its field.
 void ApplyDefault(const SettingRow& row, DefaultSet set);
+// The row's default for a key missing from an existing configuration file.
+void ApplyFileDefault(const SettingRow& row);
 
 // Size of the desktop used by the window-position defaults; the window layer installs a provider.
 // Without one (console mode) the size is 0 × 0 and the positions default to 100.
