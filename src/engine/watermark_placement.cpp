@@ -61,7 +61,10 @@ Bitmap PlaceWatermark(Bitmap image, Bitmap watermark, unsigned width, unsigned h
 
   Bitmap layer(FreeImage_AllocateT(FIT_BITMAP, static_cast<int>(width), static_cast<int>(height),
                                    static_cast<int>(BitmapDepth(watermark))));
-  if (!layer || !FreeImage_Paste(layer.get(), watermark.get(), static_cast<int>(x), static_cast<int>(y), 255))
+  // A paste "alpha" of 255 would blend the watermark into the empty layer at 255/256, dimming every
+  // colour and leaving opaque pixels slightly see-through; above 255 FreeImage copies it as it is.
+  constexpr int kCopy = 256;
+  if (!layer || !FreeImage_Paste(layer.get(), watermark.get(), static_cast<int>(x), static_cast<int>(y), kCopy))
     return image;
   Bitmap composed(FreeImage_Composite(layer.get(), FALSE, nullptr, image.get()));
   return composed ? std::move(composed) : std::move(image);

@@ -3,13 +3,12 @@
 #include "settings/format_tables.h"
 #include "settings/settings.h"
 #include "settings/settings_table.h"
+#include "support/conversion.h"
 #include "support/images.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <IL/il.h>
-#include <IL/ilu.h>
 #include <sys/stat.h>
 
 #include <map>
@@ -17,28 +16,7 @@
 
 namespace {
 
-class PipelineTest : public ::testing::Test {
-protected:
-  static void SetUpTestSuite() {
-    ilInit();
-    iluInit();
-  }
-  void SetUp() override {
-    ResetSettings(DefaultSet::Console);
-    ResetJob();
-  }
-  // Converts `source` to `extension` at `depth` (0: automatic) into `target`.
-  bool Convert(const std::string& source, const std::string& extension, int depth, const std::string& target) {
-    const OutputFormat* format = FindOutputFormat(extension);
-    if (!format) return false;
-    SetSettingInt(*FindSetting("Output", DepthSettingKey(*format)), depth);
-    PrepareOutputFormat(extension);
-    job.sourcePath = source;
-    job.targetPath = target;
-    return ConvertCurrentFile();
-  }
-  ScratchFolder dir;
-};
+using PipelineTest = ConversionTest;
 
 // What an independent decoder sees in `path`: "WIDTHxHEIGHT", empty when it cannot read the file.
 std::string DecodedSize(const std::string& path, const std::string& extension, const ScratchFolder& dir) {

@@ -1,5 +1,10 @@
 #include "support/images.h"
 
+#include <algorithm>
+
+#include "support/test_files.h"
+
+#include <cstdio>
 #include <stdexcept>
 
 Bitmap MakeColourful(unsigned width, unsigned height) {
@@ -47,4 +52,44 @@ uint32_t PixelRgb(FIBITMAP* dib, unsigned x, unsigned yFromTop) {
     FreeImage_GetPixelColor(dib, x, y, &q);
   }
   return static_cast<uint32_t>(q.rgbRed) << 16 | q.rgbGreen << 8 | q.rgbBlue;
+}
+
+RgbImage DecodeWithImageMagick(const std::string& path) {
+  RgbImage image;
+  std::string size;
+  if (RunCommand("/usr/bin/identify -format '%w %h' " + Quote(path), &size) != 0 ||
+      std::sscanf(size.c_str(), "%u %u", &image.width, &image.height) != 2)
+    return {};
+  ScratchFolder dir;
+  const std::string raw = dir.File("pixels.rgb");
+  if (RunCommand("/usr/bin/convert " + Quote(path) + " -depth 8 " + Quote("rgb:" + raw)) != 0) return {};
+  const std::vector<uint8_t> bytes = ReadBytes(raw);
+  if (bytes.size() != static_cast<size_t>(image.width) * image.height * 3) return {};
+  for (size_t i = 0; i < bytes.size(); i += 3)
+    image.pixels.push_back(static_cast<uint32_t>(bytes[i]) << 16 | bytes[i + 1] << 8 | bytes[i + 2]);
+  return image;
+}
+
+Box FindColour(const RgbImage& image, uint32_t colour) {
+  Box box;
+  for (unsigned y = 0; y < image.height; ++y)
+    for (unsigned x = 0; x < image.width; ++x) {
+      if (image.At(x, y) != colour) continue;
+      if (!box.found) box = {x, y, x, y, true};
+      box.left = std::min(box.left, x);
+      box.top = std::min(box.top, y);
+      box.right = std::max(box.right, x);
+      box.bottom = std::max(box.bottom, y);
+    }
+  return box;
+}
+
+Bitmap MakeFilled(unsigned width, unsigned height, uint32_t rgb) {
+  Bitmap dib(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 24));
+  RGBQUAD q{};
+  q.rgbRed = static_cast<BYTE>(rgb >> 16);
+  q.rgbGreen = static_cast<BYTE>(rgb >> 8);
+  q.rgbBlue = static_cast<BYTE>(rgb);
+  FreeImage_FillBackground(dib.get(), &q, 0);
+  return dib;
 }

@@ -1,0 +1,31 @@
+#include "support/conversion.h"
+
+#include "engine/output_job.h"
+#include "engine/pipeline.h"
+#include "settings/format_tables.h"
+#include "settings/settings.h"
+#include "settings/settings_table.h"
+
+#include <IL/il.h>
+#include <IL/ilu.h>
+
+void ConversionTest::SetUpTestSuite() {
+  ilInit();
+  iluInit();
+}
+
+void ConversionTest::SetUp() {
+  ResetSettings(DefaultSet::Console);
+  ResetJob();
+}
+
+bool ConversionTest::Convert(const std::string& source, const std::string& extension, int depth,
+                             const std::string& target) {
+  const OutputFormat* format = FindOutputFormat(extension);
+  if (!format) return false;
+  SetSettingInt(*FindSetting("Output", DepthSettingKey(*format)), depth);
+  PrepareOutputFormat(extension);
+  job.sourcePath = source;
+  job.targetPath = target;
+  return ConvertCurrentFile();
+}
