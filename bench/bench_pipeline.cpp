@@ -2,8 +2,11 @@
 //   bench_pipeline generate DIR COUNT    writes COUNT 1600 × 1200 24-bit bitmaps into DIR
 //   bench_pipeline bare DIR EXT          FreeImage_Load + FreeImage_Save of every bitmap
 //   bench_pipeline pipeline DIR EXT      the program's pipeline on every bitmap
+//   bench_pipeline stages DIR EXT        the same, resizing to 50 % (Lanczos), framing and
+//                                        stamping a text watermark on every bitmap
 // The two timing modes print one line: mode, extension, milliseconds per file, peak memory in MB.
 #include "engine/output_job.h"
+#include "engine/watermark_font.h"
 #include "engine/pipeline.h"
 #include "engine/save_flags.h"
 #include "settings/format_tables.h"
@@ -80,6 +83,17 @@ int main(int argc, char** argv) {
   }
   ResetSettings(DefaultSet::Console);
   ResetJob();
+  if (mode == "stages") {
+    settings.doImageResize = 1;
+    settings.imageWidth = settings.imageHeight = 50;
+    settings.imageWidthUnit = settings.imageHeightUnit = 1;
+    settings.imageResizeAlgorithm = 5;
+    settings.doFrame = 1;
+    settings.solidLeft = settings.solidRight = settings.solidTop = settings.solidBottom = 10;
+    settings.doWatermark = 1;
+    settings.text = "%filename% %width%x%height%";
+    if (!LoadWatermarkFont()) return 2;
+  }
   if (!PrepareOutputFormat(arg)) return 2;
   const auto files = Bitmaps(dir);
   const std::string outDir = dir + "/out";

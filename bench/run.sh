@@ -46,4 +46,17 @@ for scenario in empty replace; do
   done
 done
 echo
+echo "with stages (resize 50 % Lanczos, frame, text watermark), best of $rounds rounds"
+printf '%-6s %12s %12s %12s\n' format "plain ms" "stages ms" "stages MB"
+for ext in png jpg tiff; do
+  best_plain=""; best_stages=""
+  for _ in $(seq "$rounds"); do
+    read -r plain _ < <(run pipeline "$ext" empty)
+    read -r stages stages_mb < <(run stages "$ext" empty)
+    best_plain=$(awk -v a="$plain" -v b="$best_plain" 'BEGIN { print (b == "" || a < b) ? a : b }')
+    best_stages=$(awk -v a="$stages" -v b="$best_stages" 'BEGIN { print (b == "" || a < b) ? a : b }')
+  done
+  printf '%-6s %12s %12s %12s\n' "$ext" "$best_plain" "$best_stages" "$stages_mb"
+done
+echo
 echo "targets: extra at most +5%; pipeline peak under $budget MB"
