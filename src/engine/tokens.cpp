@@ -1,28 +1,16 @@
 #include "engine/tokens.h"
 
+#include "platform/text_case.h"
 #include "settings/settings.h"
 
-#include <cctype>
 #include <ctime>
 #include <functional>
 
 namespace {
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
-std::string Upper(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return upper;
-}
-
 std::string Title(std::string_view text) {
-  std::string title = Lower(text);
-  if (!title.empty()) title[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(title[0])));
+  std::string title = AsciiLower(text);
+  if (!title.empty()) title[0] = AsciiUpper(title.substr(0, 1))[0];
   return title;
 }
 
@@ -50,11 +38,11 @@ struct Token {
 // The fixed order of expansion.
 const Token kTokens[] = {
     {"%filename%", [] { return SourceBaseName(job.sourcePath); }},
-    {"%filename[u]%", [] { return Upper(SourceBaseName(job.sourcePath)); }},
-    {"%filename[l]%", [] { return Lower(SourceBaseName(job.sourcePath)); }},
+    {"%filename[u]%", [] { return AsciiUpper(SourceBaseName(job.sourcePath)); }},
+    {"%filename[l]%", [] { return AsciiLower(SourceBaseName(job.sourcePath)); }},
     {"%filename[t]%", [] { return Title(SourceBaseName(job.sourcePath)); }},
     {"%ext%", [] { return job.outputExtension; }},
-    {"%ext[u]%", [] { return Upper(job.outputExtension); }},
+    {"%ext[u]%", [] { return AsciiUpper(job.outputExtension); }},
     {"%ext[t]%", [] { return Title(job.outputExtension); }},
     {"%yyyy%", [] { return std::to_string(LocalNow().tm_year + 1900); }},
     {"%mm%", [] { return TwoDigits(LocalNow().tm_mon + 1); }},
@@ -72,8 +60,8 @@ const Token kTokens[] = {
 }  // namespace
 
 std::string ExpandToken(std::string_view text, std::string_view token, std::string_view value) {
-  const std::string lowerText = Lower(text);
-  const std::string lowerToken = Lower(token);
+  const std::string lowerText = AsciiLower(text);
+  const std::string lowerToken = AsciiLower(token);
   std::string result;
   size_t from = 0;
   for (size_t at; !lowerToken.empty() && (at = lowerText.find(lowerToken, from)) != std::string::npos;
@@ -88,7 +76,7 @@ std::string ExpandToken(std::string_view text, std::string_view token, std::stri
 std::string ExpandTokens(std::string_view text) {
   std::string expanded(text);
   for (const Token& token : kTokens)
-    if (Lower(expanded).find(token.name) != std::string::npos) expanded = ExpandToken(expanded, token.name, token.value());
+    if (AsciiLower(expanded).find(token.name) != std::string::npos) expanded = ExpandToken(expanded, token.name, token.value());
   return expanded;
 }
 

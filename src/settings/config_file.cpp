@@ -2,12 +2,12 @@
 
 #include "platform/replacing_file.h"
 #include "platform/synced_write.h"
+#include "platform/text_case.h"
 #include "settings/config_numbers.h"
 #include "settings/format_tables.h"
 #include "settings/ini_reader.h"
 #include "settings/settings_table.h"
 
-#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <limits>
@@ -51,9 +51,7 @@ std::string WrittenValue(const SettingRow& row) {
 // "PNG BPP" → "png": the format whose option the row is.
 std::string OptionFormat(const SettingRow& row) {
   const std::string_view key = row.key;
-  std::string format(key.substr(0, key.find(' ')));
-  for (char& c : format) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return format;
+  return AsciiLower(key.substr(0, key.find(' ')));
 }
 
 // The Format row of a format section, then the options of each listed format in the list's order:

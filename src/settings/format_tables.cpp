@@ -1,10 +1,11 @@
 #include "settings/format_tables.h"
 
+#include "platform/text_case.h"
+
 #include <FreeImage.h>
 #include <IL/il.h>
 
 #include <algorithm>
-#include <cctype>
 #include <sstream>
 
 namespace {
@@ -47,17 +48,6 @@ const InputFormat kKnownExtensions[] = {
 
 std::vector<std::string> acceptedExtensions;
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower;
-}
-
 }  // namespace
 
 std::span<const OutputFormat> OutputFormats() { return kOutputFormats; }
@@ -81,12 +71,12 @@ bool DepthIsValid(const OutputFormat& format, int depth) {
 }
 
 std::string DisplayText(const OutputFormat& format, bool withDescription) {
-  std::string text = Upper(format.extension);
+  std::string text = AsciiUpper(format.extension);
   if (withDescription) text += std::string(" (") + format.description + ")";
   return text;
 }
 
-std::string DepthSettingKey(const OutputFormat& format) { return Upper(format.extension) + " BPP"; }
+std::string DepthSettingKey(const OutputFormat& format) { return AsciiUpper(format.extension) + " BPP"; }
 
 std::span<const char* const> InputFormats() { return kInputFormats; }
 
@@ -108,6 +98,6 @@ void RebuildAcceptedInputExtensions() {
 const std::vector<std::string>& AcceptedInputExtensions() { return acceptedExtensions; }
 
 bool ExtensionIsAccepted(std::string_view extension) {
-  const std::string lower = Lower(extension);
+  const std::string lower = AsciiLower(extension);
   return std::find(acceptedExtensions.begin(), acceptedExtensions.end(), lower) != acceptedExtensions.end();
 }

@@ -1,7 +1,8 @@
 #include "settings/settings_table.h"
 
+#include "platform/text_case.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <ctime>
 
@@ -147,12 +148,6 @@ const SettingRow kRows[] = {
 DesktopSize NoDesktop() { return {}; }
 DesktopSize (*desktopSizeProvider)() = NoDesktop;
 
-bool SameWord(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 // Numbers of a row's default; the table's texts are decimal.
 int32_t DefaultNumber(const SettingRow& row, DefaultSet set) {
   switch (row.rule) {
@@ -179,7 +174,7 @@ std::span<const SettingRow> SettingRows() { return kRows; }
 
 const SettingRow* FindSetting(std::string_view section, std::string_view key) {
   for (const SettingRow& row : kRows)
-    if (SameWord(row.section, section) && SameWord(row.key, key)) return &row;
+    if (EqualIgnoringCase(row.section, section) && EqualIgnoringCase(row.key, key)) return &row;
   return nullptr;
 }
 

@@ -16,12 +16,7 @@ protected:
 std::string SizeOf(const Bitmap& b) { return std::to_string(BitmapWidth(b)) + "x" + std::to_string(BitmapHeight(b)); }
 
 Bitmap Filled(unsigned width, unsigned height, uint32_t rgb, unsigned depth = 24) {
-  Bitmap dib(FreeImage_Allocate(static_cast<int>(width), static_cast<int>(height), 24));
-  RGBQUAD q{};
-  q.rgbRed = static_cast<BYTE>(rgb >> 16);
-  q.rgbGreen = static_cast<BYTE>(rgb >> 8);
-  q.rgbBlue = static_cast<BYTE>(rgb);
-  FreeImage_FillBackground(dib.get(), &q, 0);
+  Bitmap dib = MakeFilled(width, height, rgb);
   if (depth == 8) return Bitmap(FreeImage_ConvertTo8Bits(dib.get()));
   if (depth == 32) return Bitmap(FreeImage_ConvertTo32Bits(dib.get()));
   return dib;

@@ -11,15 +11,7 @@ protected:
   void SetUp() override { ResetSettings(DefaultSet::Console); }
 };
 
-Bitmap Filled(uint32_t rgb) {
-  Bitmap dib(FreeImage_Allocate(4, 4, 24));
-  RGBQUAD q{};
-  q.rgbRed = static_cast<BYTE>(rgb >> 16);
-  q.rgbGreen = static_cast<BYTE>(rgb >> 8);
-  q.rgbBlue = static_cast<BYTE>(rgb);
-  FreeImage_FillBackground(dib.get(), &q, 0);
-  return dib;
-}
+Bitmap Filled(uint32_t rgb) { return MakeFilled(4, 4, rgb); }
 
 }  // namespace
 
