@@ -3,6 +3,7 @@
 // knows exactly which colour each decoded pixel must have.
 #include <array>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct BmpLayout {
   bool zeroAlpha = false;    // 32-bit: leave every alpha byte 0
   uint32_t extraGap = 0;     // bytes left unused between palette and pixels
 };
+
+// Test names already carry the layout's name; this keeps ctest's listing free of raw bytes.
+inline void PrintTo(const BmpLayout& layout, std::ostream* os) { *os << layout.name; }
 
 struct BmpFixture {
   std::vector<uint8_t> bytes;
