@@ -9,29 +9,17 @@
 #include <vector>
 
 #include "engine/bitmap.h"
+#include "support/rgba16.h"
 #include "support/test_files.h"
 
 namespace {
 
-struct Rgba16 {
-  uint16_t r, g, b, a;
-  bool operator==(const Rgba16&) const = default;
-};
 
-std::ostream& operator<<(std::ostream& os, const Rgba16& c) {
-  return os << "(" << c.r << "," << c.g << "," << c.b << "," << c.a << ")";
-}
 
-uint16_t From8(unsigned v) { return static_cast<uint16_t>(v * 257); }
 // 16-bit sources become 24-bit icons, widened the way FreeImage widens 5- and 6-bit samples.
 uint16_t From5(unsigned v) { return From8(v * 255 / 31); }
 uint16_t From6(unsigned v) { return From8(v * 255 / 63); }
 
-// A bitmap and the colours ImageMagick should read back, top row first.
-struct Sample {
-  Bitmap dib;
-  std::vector<Rgba16> expected;
-};
 
 template <typename Fill>
 Sample Make(unsigned width, unsigned height, unsigned bpp, Fill fill, unsigned r_mask = 0, unsigned g_mask = 0,
@@ -72,7 +60,6 @@ Sample Bgra32() {
 
 RGBQUAD PaletteColour(unsigned k) { return RGBQUAD{BYTE(k * 13 % 256), BYTE(255 - k * 3), BYTE(k * 7), 0}; }
 
-Rgba16 Expected(const RGBQUAD& c) { return {From8(c.rgbRed), From8(c.rgbGreen), From8(c.rgbBlue), 65535}; }
 
 Sample Palette8() {
   Sample s = Make(kWidth, kHeight, 8, [](BYTE* row, unsigned x, unsigned y) {
@@ -129,16 +116,6 @@ Sample Rgb565() {
       FI16_565_RED_MASK, FI16_565_GREEN_MASK, FI16_565_BLUE_MASK);
 }
 
-std::vector<Rgba16> ReadIcon(const std::string& ico, const std::string& raw) {
-  std::vector<Rgba16> pixels;
-  if (RunCommand("/usr/bin/convert " + Quote("ICO:" + ico) + " -depth 16 -endian LSB " + Quote("rgba:" + raw)) != 0) {
-    return pixels;
-  }
-  const std::vector<uint8_t> bytes = ReadBytes(raw);
-  pixels.resize(bytes.size() / sizeof(Rgba16));
-  std::memcpy(pixels.data(), bytes.data(), pixels.size() * sizeof(Rgba16));
-  return pixels;
-}
 
 struct IcoCase {
   const char* name;
@@ -156,7 +133,7 @@ TEST_P(IcoDepth, ImageMagickReadsTheSamePixels) {
   const std::string ico = folder.File("out.ico");
 
   ASSERT_TRUE(WriteIco(sample.dib.get(), ico));
-  EXPECT_EQ(ReadIcon(ico, folder.File("out.rgba")), sample.expected);
+  EXPECT_EQ(ReadRgba16("ICO:" + ico), sample.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, IcoDepth,
@@ -182,7 +159,7 @@ TEST_P(IcoSize, KeepsTheSourceSize) {
 
   ASSERT_TRUE(WriteIco(sample.dib.get(), ico));
   EXPECT_EQ(IdentifySize(ico, "ICO"), std::to_string(width) + "x" + std::to_string(height));
-  EXPECT_EQ(ReadIcon(ico, folder.File("out.rgba")), sample.expected);
+  EXPECT_EQ(ReadRgba16("ICO:" + ico), sample.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, IcoSize, testing::Values(Size{128, 40}, Size{1, 1}, Size{15, 15}, Size{256, 256}),
