@@ -37,15 +37,7 @@ void ReadSetting(const IniFile& file, const SettingRow& row) {
 }
 
 std::string WrittenValue(const SettingRow& row) {
-  if (RowHolds(row, &Settings::cfg)) return std::to_string(kLayoutVersion);
-  switch (row.kind) {
-    case SettingKind::Byte:
-    case SettingKind::Int: return std::to_string(SettingInt(row));
-    case SettingKind::Float: return WriteConfigFloat(SettingFloat(row));
-    case SettingKind::Text:
-    case SettingKind::Colour: return SettingText(row);
-  }
-  return "";
+  return RowHolds(row, &Settings::cfg) ? std::to_string(kLayoutVersion) : SettingValueText(row);
 }
 
 // "PNG BPP" → "png": the format whose option the row is.

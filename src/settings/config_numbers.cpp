@@ -87,3 +87,14 @@ std::string WriteConfigFloat(float value) {
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::fixed, 6);
   return std::string(buffer, written.ptr);
 }
+
+std::string SettingValueText(const SettingRow& row) {
+  switch (row.kind) {
+    case SettingKind::Byte:
+    case SettingKind::Int: return std::to_string(SettingInt(row));
+    case SettingKind::Float: return WriteConfigFloat(SettingFloat(row));
+    case SettingKind::Text:
+    case SettingKind::Colour: return SettingText(row);
+  }
+  return "";
+}

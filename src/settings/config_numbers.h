@@ -1,6 +1,8 @@
 #pragma once
 // Numbers as config.ini holds them: decimal only, read from the start of the value, written so that
 // any locale reads them back the same.
+#include "settings/settings_table.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,3 +19,7 @@ float ReadConfigFloat(std::string_view text);
 
 // Six decimals ("1.500000"); infinities and NaN as the words above, so that they read back.
 std::string WriteConfigFloat(float value);
+
+// A setting's value as config.ini writes it: numbers in decimal, the float with six decimals, texts
+// as they are.
+std::string SettingValueText(const SettingRow& row);

@@ -121,16 +121,7 @@ const OptionCase kCases[] = {
 
 std::span<const OptionCase> OptionCases() { return kCases; }
 
-std::string Shown(const SettingRow& row) {
-  switch (row.kind) {
-    case SettingKind::Byte:
-    case SettingKind::Int: return std::to_string(SettingInt(row));
-    case SettingKind::Float: return WriteConfigFloat(SettingFloat(row));
-    case SettingKind::Text:
-    case SettingKind::Colour: return SettingText(row);
-  }
-  return {};
-}
+std::string Shown(const SettingRow& row) { return SettingValueText(row); }
 
 const SettingRow& Row(const char* section, const char* key) {
   const SettingRow* row = FindSetting(section, key);
