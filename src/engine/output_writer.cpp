@@ -33,7 +33,7 @@ bool WriteFile(FIBITMAP* dib, const std::string& path) {
 
 bool WriteOutput(FIBITMAP* dib) {
   if (!dib || job.targetPath.empty()) return false;
-  ReplacingFile file(job.targetPath);
+  ReplacingFile file(job.targetPath, job.temporaryPath);
   if (!file.Ok()) return false;
   job.temporaryPath = file.TemporaryPath();
   return WriteFile(dib, file.TemporaryPath()) && file.Commit();

@@ -5,6 +5,7 @@
 #include "engine/frame_stage.h"
 #include "engine/icon_limit.h"
 #include "engine/output_depth.h"
+#include "engine/output_naming.h"
 #include "engine/output_writer.h"
 #include "engine/resize_stage.h"
 #include "engine/rotation_stage.h"
@@ -40,5 +41,10 @@ bool ConvertCurrentFile() {
   bitmap = FrameStage(std::move(bitmap), width, height);
   bitmap = WatermarkStage(std::move(bitmap), width, height);
   bitmap = BitDepthStage(std::move(bitmap));
+  // Named after the depth stage, so that "%bpp%", "%width%" and "%height%" see the final values. A
+  // caller that chose the target itself (one file converted to a given path) keeps it; the worker
+  // clears it for every entry.
+  if (job.targetPath.empty()) job.targetPath = TargetPath();
+  job.temporaryPath = TemporaryPath(job.targetPath);
   return WriteOutput(bitmap.get());
 }

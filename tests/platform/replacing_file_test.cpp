@@ -32,11 +32,30 @@ TEST(ReplacingFile, AnAbandonedOrEmptyWriteLeavesTheOldTargetAndNoTemporaryFile)
     WriteWholeFile(file.TemporaryPath(), "partial", 7);
   }  // never committed
   {
-    ReplacingFile file(target);
+    ReplacingFile file(target, dir.File("vantorelbcdefghij.png"));
     EXPECT_FALSE(file.Commit());  // nothing was written
   }
   EXPECT_EQ(ReadBytes(target), std::vector<uint8_t>{9});
   EXPECT_EQ(ListFolder(dir.Path()), std::vector<std::string>{"out.png"});
+}
+
+TEST(ReplacingFile, TheGivenTemporaryNameIsUsedAndATakenOneGetsFreshLetters) {
+  ScratchFolder dir;
+  const std::string name = dir.File("vantorelbcdefghij.png");
+  {
+    ReplacingFile file(dir.File("out.png"), name);
+    ASSERT_TRUE(file.Ok());
+    EXPECT_EQ(file.TemporaryPath(), name);
+    EXPECT_TRUE(FileExists(name));
+    // Someone else's file of that name is never taken over.
+    ReplacingFile second(dir.File("other.png"), name);
+    ASSERT_TRUE(second.Ok());
+    EXPECT_NE(second.TemporaryPath(), name);
+    EXPECT_EQ(second.TemporaryPath().substr(0, name.size() - 9), name.substr(0, name.size() - 9));
+    EXPECT_EQ(second.TemporaryPath().size(), name.size());
+    EXPECT_TRUE(second.TemporaryPath().ends_with(".png"));
+  }
+  EXPECT_TRUE(ListFolder(dir.Path()).empty());
 }
 
 TEST(ReplacingFile, AMissingFolderFailsCleanly) {
@@ -44,5 +63,6 @@ TEST(ReplacingFile, AMissingFolderFailsCleanly) {
   ReplacingFile file(dir.File("no/such/folder/out.png"));
   EXPECT_FALSE(file.Ok());
   EXPECT_FALSE(file.Commit());
+  EXPECT_FALSE(ReplacingFile(dir.File("out.png"), dir.File("no/vantorelabcde.png")).Ok());
   EXPECT_FALSE(WriteWholeFile(dir.File("no/x"), "a", 1));
 }

@@ -1,0 +1,12 @@
+#pragma once
+// The recent output folders: tab-separated in "Recent Out Folders", most recent first, at most
+// "Out Folders Number" of them.
+#include <string>
+
+// The (index + 1)-th folder, spaces trimmed at both ends; empty when there is none.
+std::string RecentOutputFolder(int index);
+
+// Puts `folder` in front and keeps the older folders after it, each once, up to the limit. A folder
+// already listed in any letter case moves to the front in the new spelling. False for an empty
+// folder, which changes nothing.
+bool AddRecentOutputFolder(const std::string& folder);
