@@ -97,18 +97,18 @@ int main(int argc, char** argv) {
   if (!PrepareOutputFormat(arg)) return 2;
   const auto files = Bitmaps(dir);
   const std::string outDir = dir + "/out";
+  job.outputFolder = outDir + "/";
   const auto start = std::chrono::steady_clock::now();
   int failures = 0;
   for (const std::string& file : files) {
-    const std::string name = file.substr(file.find_last_of('/') + 1);
-    const std::string target = outDir + "/" + name.substr(0, name.size() - 3) + arg;
     if (mode == "bare") {
+      const std::string name = file.substr(file.find_last_of('/') + 1);
+      const std::string target = outDir + "/" + name.substr(0, name.size() - 3) + arg;
       FIBITMAP* dib = FreeImage_Load(FIF_BMP, file.c_str(), 0);
       failures += !dib || !FreeImage_Save(static_cast<FREE_IMAGE_FORMAT>(job.saveFormatId), dib, target.c_str(), job.saveFlags);
       FreeImage_Unload(dib);
     } else {
-      job.sourcePath = file;
-      job.targetPath = target;
+      job.sourcePath = file;  // named by the default mask into the output folder
       failures += !ConvertCurrentFile();
     }
   }

@@ -32,7 +32,7 @@ void StampOutput() {
 bool ConvertEntry(const InputEntry& entry, bool debug) {
   job.sourcePath = entry.path;
   job.relativeSubfolder = entry.relativeSubfolder;
-  // Named afresh from the mask for every file.
+  // A file that fails before it is named must not report the previous file's target.
   job.targetPath.clear();
   job.temporaryPath.clear();
   if (settings.keepSubfolders == 1) MakeOutputSubfolder(job.outputFolder, job.relativeSubfolder);

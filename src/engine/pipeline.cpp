@@ -44,7 +44,7 @@ bool ConvertCurrentFile() {
   // Named after the depth stage, so that "%bpp%", "%width%" and "%height%" see the final values. A
   // caller that chose the target itself (one file converted to a given path) keeps it; the worker
   // clears it for every entry.
-  if (job.targetPath.empty()) job.targetPath = TargetPath();
+  job.targetPath = TargetPath();
   job.temporaryPath = TemporaryPath(job.targetPath);
   return WriteOutput(bitmap.get());
 }

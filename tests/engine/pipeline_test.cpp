@@ -176,10 +176,7 @@ TEST_F(PipelineTest, AFailedConversionWritesNothingAndKeepsTheOldFile) {
   const std::string source = dir.File("same.bmp");
   SaveBmp(MakeColourful(8, 8), source);
   const auto before = ReadBytes(source);
-  settings.bmpBpp = 12;
-  PrepareOutputFormat("bmp");
-  job.sourcePath = job.targetPath = source;
-  EXPECT_FALSE(ConvertCurrentFile());
+  EXPECT_FALSE(Convert(source, "bmp", 12, source));
   EXPECT_EQ(ReadBytes(source), before);
   EXPECT_EQ(ListFolder(dir.Path()), (std::vector<std::string>{"fake.bmp", "same.bmp"}));
 

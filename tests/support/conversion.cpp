@@ -25,7 +25,10 @@ bool ConversionTest::Convert(const std::string& source, const std::string& exten
   if (!format) return false;
   SetSettingInt(*FindSetting("Output", DepthSettingKey(*format)), depth);
   PrepareOutputFormat(extension);
+  // The target is named through the mask: its folder and its name, taken literally.
+  const size_t slash = target.find_last_of('/');
+  job.outputFolder = target.substr(0, slash + 1);
+  settings.filenameMask = target.substr(slash + 1);
   job.sourcePath = source;
-  job.targetPath = target;
   return ConvertCurrentFile();
 }
