@@ -1,9 +1,9 @@
 #include "batch/recent_folders.h"
 
+#include "platform/text_case.h"
 #include "settings/settings.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -22,11 +22,6 @@ std::string Field(const std::string& list, int index) {
   return field.substr(first, field.find_last_not_of(' ') - first + 1);
 }
 
-bool SameApartFromCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 }  // namespace
 
@@ -39,7 +34,7 @@ bool AddRecentOutputFolder(const std::string& folder) {
   int count = 1;
   for (int i = 0; i < limit; ++i) {
     const std::string old = RecentOutputFolder(i);
-    if (old.empty() || SameApartFromCase(old, folder)) continue;
+    if (old.empty() || EqualIgnoringCase(old, folder)) continue;
     if (count + 1 > limit) break;
     list += '\t' + old;
     ++count;

@@ -40,6 +40,14 @@ std::vector<ReportLine> SettingsReport() {
   const Settings& s = settings;
   std::vector<ReportLine> r;
   auto line = [&](const std::string& text, std::string error = {}) { r.push_back({text, std::move(error)}); };
+  // Text and picture watermarks share their placement lines.
+  auto placement = [&](int boundary, int position, int x, int y, int rotation, int size) {
+    line("Watermark boundary: " + Word(ValueList::Boundary, boundary));
+    line("Watermark position: " + Word(ValueList::Position, position));
+    line("Watermark offset (x/y): " + Number(x) + "/" + Number(y));
+    line("Watermark rotation: " + Number(rotation));
+    line("Watermark size/mode: " + Word(ValueList::Size, size));
+  };
 
   if (s.doImageRotation) {
     line("Image Rotation Type: " + Word(ValueList::RotationType, s.imageRotationType));
@@ -95,20 +103,13 @@ std::vector<ReportLine> SettingsReport() {
     line("Watermark text opacity: " + Number(s.textOpacity));
     line("Watermark background color: " + s.backColor);
     line("Watermark background opacity: " + Number(s.backOpacity));
-    line("Watermark boundary: " + Word(ValueList::Boundary, s.textBoundary));
-    line("Watermark position: " + Word(ValueList::Position, s.textPosition));
-    line("Watermark offset (x/y): " + Number(s.textXOffset) + "/" + Number(s.textYOffset));
-    line("Watermark rotation: " + Number(s.textRotation));
-    line("Watermark size/mode: " + Word(ValueList::Size, s.textSize));
+    placement(s.textBoundary, s.textPosition, s.textXOffset, s.textYOffset, s.textRotation, s.textSize);
   } else if (s.doWatermark == 2) {
     line("Watermark image: " + s.image);
     line("Watermark greyscale: " + Flag(s.imageGreyscale));
     line("Watermark opacity: " + Number(s.imageOpacity));
-    line("Watermark boundary: " + Word(ValueList::Boundary, s.imageBoundary));
-    line("Watermark position: " + Word(ValueList::Position, s.imagePosition));
-    line("Watermark offset (x/y): " + Number(s.imageXOffset) + "/" + Number(s.imageYOffset));
-    line("Watermark rotation: " + Number(s.imageWatermarkRotation));
-    line("Watermark size/mode: " + Word(ValueList::Size, s.imageSize));
+    placement(s.imageBoundary, s.imagePosition, s.imageXOffset, s.imageYOffset, s.imageWatermarkRotation,
+              s.imageSize);
   }
   line("Filename Mask: " + s.filenameMask);
   line("File Timestamp: " + Word(ValueList::Timestamp, s.fileTimestamp));

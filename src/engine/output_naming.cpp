@@ -2,14 +2,12 @@
 
 #include "engine/tokens.h"
 #include "platform/replacing_file.h"
+#include "platform/text_case.h"
 #include "settings/settings.h"
-
-#include <cctype>
 
 std::string OutputFileName() {
   // Lower-cased before expansion: tokens match in any case, and values keep the case they have.
-  std::string mask = settings.filenameMask;
-  for (char& c : mask) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  std::string mask = AsciiLower(settings.filenameMask);
   if (mask.empty()) mask = "%filename%.%ext%";
   return ExpandTokens(mask);
 }
