@@ -16,6 +16,12 @@ mkdir -p "$work/out"
 "$bench" generate "$work" "$count"
 budget=$(awk 'BEGIN { printf "%.1f", 3 * 1600 * 1200 * 3 / 1048576 + 30 }')  # three decoded images + 30 MB
 
+# The smaller of two times; the second may be empty (no time yet).
+smaller() { awk -v a="$1" -v b="$2" 'BEGIN { print (b == "" || a < b) ? a : b }'; }
+
+# Milliseconds per file since `start` (seconds from date +%s.%N).
+per_file_since() { awk -v s="$1" -v e="$(date +%s.%N)" -v n="$count" 'BEGIN { printf "%.2f", (e - s) * 1000 / n }'; }
+
 # Runs one mode over the batch; prints "ms-per-file peak-MB".
 run() {
   local mode=$1 ext=$2 scenario=$3
@@ -38,8 +44,8 @@ for scenario in empty replace; do
       # Alternate the two so that cache and clock effects fall on both alike.
       read -r bare bare_mb < <(run bare "$ext" "$scenario")
       read -r pipe pipe_mb < <(run pipeline "$ext" "$scenario")
-      best_bare=$(awk -v a="$bare" -v b="$best_bare" 'BEGIN { print (b == "" || a < b) ? a : b }')
-      best_pipe=$(awk -v a="$pipe" -v b="$best_pipe" 'BEGIN { print (b == "" || a < b) ? a : b }')
+      best_bare=$(smaller "$bare" "$best_bare")
+      best_pipe=$(smaller "$pipe" "$best_pipe")
     done
     extra=$(awk -v a="$best_bare" -v b="$best_pipe" 'BEGIN { printf "%+.1f%%", (b - a) * 100 / a }')
     printf '%-6s %12s %12s %8s %12s %12s\n' "$ext" "$best_bare" "$best_pipe" "$extra" "$bare_mb" "$pipe_mb"
@@ -53,8 +59,8 @@ for ext in png jpg tiff; do
   for _ in $(seq "$rounds"); do
     read -r plain _ < <(run pipeline "$ext" empty)
     read -r stages stages_mb < <(run stages "$ext" empty)
-    best_plain=$(awk -v a="$plain" -v b="$best_plain" 'BEGIN { print (b == "" || a < b) ? a : b }')
-    best_stages=$(awk -v a="$stages" -v b="$best_stages" 'BEGIN { print (b == "" || a < b) ? a : b }')
+    best_plain=$(smaller "$plain" "$best_plain")
+    best_stages=$(smaller "$stages" "$best_stages")
   done
   printf '%-6s %12s %12s %12s\n' "$ext" "$best_plain" "$best_stages" "$stages_mb"
 done
@@ -79,14 +85,14 @@ for ext in png jpg tiff; do
     rm -f "$work"/out/*; sync
     start=$(date +%s.%N)
     XDG_RUNTIME_DIR="$work" "$vantorel" -q -i "$work/" -o "$work/out/" -c "$ext" --no-subfolders
-    v=$(awk -v s="$start" -v e="$(date +%s.%N)" -v n="$count" 'BEGIN { printf "%.2f", (e - s) * 1000 / n }')
+    v=$(per_file_since "$start")
     rm -f "$work"/out/*; sync
     start=$(date +%s.%N)
     # shellcheck disable=SC2046
     (cd "$work" && gm mogrify -output-directory out -format "$ext" $(gm_options "$ext") ./*.bmp)
-    g=$(awk -v s="$start" -v e="$(date +%s.%N)" -v n="$count" 'BEGIN { printf "%.2f", (e - s) * 1000 / n }')
-    best_v=$(awk -v a="$v" -v b="$best_v" 'BEGIN { print (b == "" || a < b) ? a : b }')
-    best_g=$(awk -v a="$g" -v b="$best_g" 'BEGIN { print (b == "" || a < b) ? a : b }')
+    g=$(per_file_since "$start")
+    best_v=$(smaller "$v" "$best_v")
+    best_g=$(smaller "$g" "$best_g")
   done
   ratio=$(awk -v a="$best_v" -v b="$best_g" 'BEGIN { printf "%.2f", a / b }')
   printf '%-6s %14s %12s %8s\n' "$ext" "$best_v" "$best_g" "$ratio"
