@@ -1,10 +1,9 @@
 #include "batch/add_file.h"
 
 #include "batch/input_list.h"
+#include "platform/file_status.h"
 #include "settings/format_tables.h"
 #include "settings/settings.h"
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -13,11 +12,6 @@ std::string ExtensionOf(const std::string& path) {
   const size_t dot = path.find_last_of('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return "";
   return path.substr(dot + 1);
-}
-
-bool IsEmptyFile(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) && st.st_size == 0;
 }
 
 }  // namespace

@@ -1,15 +1,8 @@
 #include "batch/output_subfolder.h"
 
+#include "platform/file_status.h"
+
 #include <sys/stat.h>
-
-namespace {
-
-bool IsFolder(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-}  // namespace
 
 void MakeOutputSubfolder(const std::string& outputFolder, const std::string& relativeSubfolder) {
   if (IsFolder(outputFolder + relativeSubfolder)) return;

@@ -11,6 +11,7 @@
 #include "engine/output_job.h"
 #include "engine/watermark_font.h"
 #include "platform/console.h"
+#include "platform/file_status.h"
 #include "platform/text_case.h"
 #include "settings/format_tables.h"
 #include "settings/settings.h"
@@ -18,7 +19,6 @@
 #include "texts/language_table.h"
 
 #include <climits>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -45,24 +45,16 @@ std::string CurrentFolder() {
 }
 
 // A relative folder is taken against the current folder, like a relative file; the result ends in
-// "/".
+// "/". "." and a leading "./" name the current folder itself, so they are dropped from the paths
+// the report and the worker print.
 std::string NormaliseFolder(std::string folder) {
   if (folder.empty() || folder[0] != '/') {
-    if (folder.rfind("./", 0) == 0) folder.erase(0, 2);
+    while (folder.starts_with("./")) folder.erase(0, 2);
+    if (folder == ".") folder.clear();
     folder = CurrentFolder() + folder;
   }
   if (folder.back() != '/') folder += '/';
   return folder;
-}
-
-bool IsFolder(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-bool IsNonEmptyFile(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
 }
 
 int Fail(const std::string& line) {
@@ -125,14 +117,11 @@ int ConsoleRun(bool quiet) {
     return Fail("Error: Invalid " + conversion + "-bpp value");
   if (conversion == "jpg" && (settings.jpgQuality < 1 || settings.jpgQuality > 100))
     return Fail("Error: Invalid jpg-quality value");
+  const FontRelease releaseFont;
   for (const ReportLine& line : SettingsReport()) {
     report(line.text);
-    if (!line.error.empty()) return Fail(line.error);
+    if (line.passes && !line.passes()) return Fail(line.error);
   }
-
-  const FontRelease releaseFont;
-  if (settings.doWatermark == 1 && !LoadWatermarkFont()) return Fail("Error: Invalid watermark font");
-  if (settings.doWatermark == 2 && !IsNonEmptyFile(settings.image)) return Fail("Error: Invalid watermark image");
   PrepareOutputFormat(conversion);
 
   status(LangText("General", "Importing"));

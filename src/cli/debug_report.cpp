@@ -1,5 +1,7 @@
 #include "cli/debug_report.h"
 
+#include "engine/watermark_font.h"
+#include "platform/file_status.h"
 #include "platform/text_case.h"
 #include "settings/settings.h"
 #include "settings/settings_table.h"
@@ -39,7 +41,10 @@ std::vector<std::string> FormatReport(const std::string& extension) {
 std::vector<ReportLine> SettingsReport() {
   const Settings& s = settings;
   std::vector<ReportLine> r;
-  auto line = [&](const std::string& text, std::string error = {}) { r.push_back({text, std::move(error)}); };
+  auto line = [&](const std::string& text) { r.push_back({text, {}, {}}); };
+  auto checked = [&](const std::string& text, bool passes, std::string error) {
+    r.push_back({text, [passes] { return passes; }, std::move(error)});
+  };
   // Text and picture watermarks share their placement lines.
   auto placement = [&](int boundary, int position, int x, int y, int rotation, int size) {
     line("Watermark boundary: " + Word(ValueList::Boundary, boundary));
@@ -55,10 +60,10 @@ std::vector<ReportLine> SettingsReport() {
     line("Image Rotation Back Color: " + s.imageRotationBackColor);
   }
   if (s.doImageResize) {
-    line("Width: " + Number(s.imageWidth) + " " + Word(ValueList::Unit, s.imageWidthUnit),
-         s.imageWidth == 0 ? "Error: Invalid width value" : "");
-    line("Height: " + Number(s.imageHeight) + " " + Word(ValueList::Unit, s.imageHeightUnit),
-         s.imageHeight == 0 ? "Error: Invalid height value" : "");
+    checked("Width: " + Number(s.imageWidth) + " " + Word(ValueList::Unit, s.imageWidthUnit), s.imageWidth != 0,
+            "Error: Invalid width value");
+    checked("Height: " + Number(s.imageHeight) + " " + Word(ValueList::Unit, s.imageHeightUnit),
+            s.imageHeight != 0, "Error: Invalid height value");
     line("Keep Aspect Ratio: " + Flag(s.keepAspectRatio));
     line("Image Resize Type: " + Word(ValueList::ResizeType, s.imageResizeType));
     line("Image Resize Algorithm: " + Word(ValueList::ResizeAlgorithm, s.imageResizeAlgorithm));
@@ -66,12 +71,12 @@ std::vector<ReportLine> SettingsReport() {
   line("Flip Horizontal: " + Flag(s.doImageFlipHorizontal));
   line("Flip Vertical: " + Flag(s.doImageFlipVertical));
   if (s.doImageColorCorrection) {
-    line("Brightness: " + Number(s.imageBrightness),
-         s.imageBrightness < -100 || s.imageBrightness > 100 ? "Error: Invalid brightness value" : "");
-    line("Contrast: " + Number(s.imageContrast),
-         s.imageContrast < -100 || s.imageContrast > 100 ? "Error: Invalid contrast value" : "");
-    line("Gamma: " + Gamma(s.imageGamma),
-         !(s.imageGamma >= 0.01f && s.imageGamma <= 9.99f) ? "Error: Invalid gamma value" : "");
+    checked("Brightness: " + Number(s.imageBrightness), s.imageBrightness >= -100 && s.imageBrightness <= 100,
+            "Error: Invalid brightness value");
+    checked("Contrast: " + Number(s.imageContrast), s.imageContrast >= -100 && s.imageContrast <= 100,
+            "Error: Invalid contrast value");
+    checked("Gamma: " + Gamma(s.imageGamma), s.imageGamma >= 0.01f && s.imageGamma <= 9.99f,
+            "Error: Invalid gamma value");
     line("Invert: " + Flag(s.imageInvert));
   }
   line("Greyscale: " + Flag(s.doImageGreyscale));
@@ -104,12 +109,18 @@ std::vector<ReportLine> SettingsReport() {
     line("Watermark background color: " + s.backColor);
     line("Watermark background opacity: " + Number(s.backOpacity));
     placement(s.textBoundary, s.textPosition, s.textXOffset, s.textYOffset, s.textRotation, s.textSize);
+    // The font is loaded here, once, for the whole run: the stage draws every file with it.
+    r.back().passes = [] { return LoadWatermarkFont(); };
+    r.back().error = "Error: Invalid watermark font";
   } else if (s.doWatermark == 2) {
     line("Watermark image: " + s.image);
     line("Watermark greyscale: " + Flag(s.imageGreyscale));
     line("Watermark opacity: " + Number(s.imageOpacity));
     placement(s.imageBoundary, s.imagePosition, s.imageXOffset, s.imageYOffset, s.imageWatermarkRotation,
               s.imageSize);
+    const std::string picture = s.image;
+    r.back().passes = [picture] { return IsNonEmptyFile(picture); };
+    r.back().error = "Error: Invalid watermark image";
   }
   line("Filename Mask: " + s.filenameMask);
   line("File Timestamp: " + Word(ValueList::Timestamp, s.fileTimestamp));
