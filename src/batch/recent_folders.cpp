@@ -1,6 +1,5 @@
 #include "batch/recent_folders.h"
 
-#include "platform/text_case.h"
 #include "settings/settings.h"
 
 #include <algorithm>
@@ -22,7 +21,6 @@ std::string Field(const std::string& list, int index) {
   return field.substr(first, field.find_last_not_of(' ') - first + 1);
 }
 
-
 }  // namespace
 
 std::string RecentOutputFolder(int index) { return Field(settings.recentOutFolders, index); }
@@ -34,7 +32,7 @@ bool AddRecentOutputFolder(const std::string& folder) {
   int count = 1;
   for (int i = 0; i < limit; ++i) {
     const std::string old = RecentOutputFolder(i);
-    if (old.empty() || EqualIgnoringCase(old, folder)) continue;
+    if (old.empty() || old == folder) continue;
     if (count + 1 > limit) break;
     list += '\t' + old;
     ++count;

@@ -7,6 +7,6 @@
 std::string RecentOutputFolder(int index);
 
 // Puts `folder` in front and keeps the older folders after it, each once, up to the limit. A folder
-// already listed in any letter case moves to the front in the new spelling. False for an empty
-// folder, which changes nothing.
+// already listed moves to the front. Folders are compared as written, letter case included, since
+// "/out/" and "/OUT/" are two folders here. False for an empty folder, which changes nothing.
 bool AddRecentOutputFolder(const std::string& folder);

@@ -2,6 +2,7 @@
 
 #include "cli/option_table.h"
 #include "cli/profile.h"
+#include "platform/text_case.h"
 #include "settings/settings.h"
 
 #include <algorithm>
@@ -12,8 +13,6 @@ namespace {
 
 constexpr std::string_view kMissingValue = "Incorrect number of parameters";
 constexpr std::string_view kBadProfile = "Invalid profile file";
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 std::string TrimSpaces(std::string_view text) {
   const size_t first = text.find_first_not_of(' ');
@@ -37,8 +36,7 @@ std::string CommandLine::OptionName(size_t n) const {
   std::string name = Parameter(n);
   if (!name.starts_with('-')) return {};
   if (name.starts_with("--")) name = name.substr(0, name.find('='));
-  std::transform(name.begin(), name.end(), name.begin(), Upper);
-  return name;
+  return AsciiUpper(name);
 }
 
 std::string CommandLine::OptionValue(size_t n) const {

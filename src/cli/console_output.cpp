@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "platform/console.h"
+#include "platform/text_case.h"
 #include "settings/format_tables.h"
 #include "texts/maker.h"
 
@@ -15,18 +16,9 @@
 
 namespace {
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
-    if (upper(a[i]) != upper(b[i])) return false;
-  }
-  return true;
-}
-
 void ReplaceIgnoringCase(std::string& text, std::string_view placeholder, std::string_view value) {
   for (size_t at = 0; at + placeholder.size() <= text.size();) {
-    if (SameIgnoringCase(std::string_view(text).substr(at, placeholder.size()), placeholder)) {
+    if (EqualIgnoringCase(std::string_view(text).substr(at, placeholder.size()), placeholder)) {
       text.replace(at, placeholder.size(), value);
       at += value.size();  // a placeholder inside the value is left for a later argument
     } else {

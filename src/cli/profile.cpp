@@ -1,14 +1,13 @@
 #include "cli/profile.h"
 
 #include "cli/option_table.h"
+#include "platform/text_case.h"
 #include "settings/ini_reader.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace {
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Masks are often written in quotes so that their spaces show; the quotes are never part of a name.
 std::string WithoutQuotes(std::string_view text) {
@@ -27,9 +26,7 @@ bool ReadProfile(const std::string& path) {
   if (!entries) return true;
 
   for (const IniEntry& entry : *entries) {
-    std::string key = entry.key;
-    std::transform(key.begin(), key.end(), key.begin(), Upper);
-    const OptionRow* row = FindProfileOption(key);
+    const OptionRow* row = FindProfileOption(AsciiUpper(entry.key));
     if (!row) continue;
     const std::string_view value = TrimBlanks(entry.value);
     if (row->target == SettingField{&Settings::filenameMask})

@@ -1,5 +1,6 @@
 #include "settings/config_numbers.h"
 
+#include "platform/text_case.h"
 #include "settings/ini_reader.h"
 
 #include <algorithm>
@@ -68,9 +69,9 @@ int32_t ReadConfigInteger(std::string_view text) {
 
 float ReadConfigFloat(std::string_view text) {
   text = TrimBlanks(text);
-  if (SameIgnoringCase(text, "+Infinity")) return std::numeric_limits<float>::infinity();
-  if (SameIgnoringCase(text, "-Infinity")) return -std::numeric_limits<float>::infinity();
-  if (SameIgnoringCase(text, "NaN")) return std::numeric_limits<float>::quiet_NaN();
+  if (EqualIgnoringCase(text, "+Infinity")) return std::numeric_limits<float>::infinity();
+  if (EqualIgnoringCase(text, "-Infinity")) return -std::numeric_limits<float>::infinity();
+  if (EqualIgnoringCase(text, "NaN")) return std::numeric_limits<float>::quiet_NaN();
   const size_t length = DecimalLength(text);
   if (length == 0) return 0.0f;
   const std::string number(text.substr(0, length));

@@ -1,5 +1,7 @@
 #include "settings/ini_reader.h"
 
+#include "platform/text_case.h"
+
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,14 +12,6 @@ namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Folded(std::string_view text) {
-  std::string folded(text);
-  std::transform(folded.begin(), folded.end(), folded.begin(), Lower);
-  return folded;
-}
 
 class Descriptor {
 public:
@@ -68,11 +62,6 @@ std::string Latin1ToUtf8(std::string_view bytes) {
   return text;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
 std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
@@ -104,7 +93,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
     if (line.empty() || line.front() == ';') continue;
     if (line.front() == '[') {
       const std::string_view name = line.substr(1, line.find(']') - 1);
-      const bool added = file.groupByFoldedName_.try_emplace(Folded(name), file.groups_.size()).second;
+      const bool added = file.groupByFoldedName_.try_emplace(AsciiLower(name), file.groups_.size()).second;
       current = added ? &file.groups_.emplace_back() : nullptr;
       continue;
     }
@@ -126,7 +115,7 @@ std::optional<IniFile> IniFile::Load(const std::string& path) {
 }
 
 const std::vector<IniEntry>* IniFile::Group(std::string_view name) const {
-  const auto found = groupByFoldedName_.find(Folded(name));
+  const auto found = groupByFoldedName_.find(AsciiLower(name));
   return found == groupByFoldedName_.end() ? nullptr : &groups_[found->second];
 }
 
@@ -134,6 +123,6 @@ std::optional<std::string_view> IniFile::Value(std::string_view group, std::stri
   const std::vector<IniEntry>* entries = Group(group);
   if (!entries) return std::nullopt;
   for (const IniEntry& entry : *entries)
-    if (SameIgnoringCase(entry.key, key)) return entry.value;
+    if (EqualIgnoringCase(entry.key, key)) return entry.value;
   return std::nullopt;
 }

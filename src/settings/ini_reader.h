@@ -38,7 +38,5 @@ private:
 
 // Latin-1 bytes as UTF-8 text.
 std::string Latin1ToUtf8(std::string_view bytes);
-// Both texts equal when ASCII letters are compared without regard to case.
-bool SameIgnoringCase(std::string_view a, std::string_view b);
 // Without spaces and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);

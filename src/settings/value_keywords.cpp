@@ -1,5 +1,7 @@
 #include "settings/value_keywords.h"
 
+#include "platform/text_case.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -81,16 +83,12 @@ const std::pair<SettingField, ValueList> kSettingLists[] = {
 };
 // clang-format on
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 std::span<const ValueKeyword> ValueKeywords(ValueList list) { return kLists[static_cast<size_t>(list)]; }
 
 int32_t ValueOfWord(ValueList list, std::string_view word) {
-  std::string upper(word);
-  std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
+  const std::string upper = AsciiUpper(word);
   for (const ValueKeyword& row : ValueKeywords(list))
     if (row.word == upper) return row.value;
   return 0;
@@ -99,9 +97,7 @@ int32_t ValueOfWord(ValueList list, std::string_view word) {
 std::string WordOfValue(ValueList list, int32_t value) {
   for (const ValueKeyword& row : ValueKeywords(list)) {
     if (row.value != value) continue;
-    std::string lower(row.word);
-    std::transform(lower.begin(), lower.end(), lower.begin(), Lower);
-    return lower;
+    return AsciiLower(row.word);
   }
   return {};
 }

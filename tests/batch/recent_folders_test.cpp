@@ -17,9 +17,9 @@ TEST(RecentFolders, MostRecentFirstEachOnceUpToTheLimit) {
     const char* list;
   } cases[] = {
       {"/new/", true, "/new/\t/a/\t/b/\t/c/\t/d/"},
-      {"/C/", true, "/C/\t/new/\t/a/\t/b/\t/d/"},  // the same folder in another case moves up, once
-      {"/a/", true, "/a/\t/C/\t/new/\t/b/\t/d/"},
-      {"", false, "/a/\t/C/\t/new/\t/b/\t/d/"},
+      {"/c/", true, "/c/\t/new/\t/a/\t/b/\t/d/"},  // a listed folder moves up, once
+      {"/A/", true, "/A/\t/c/\t/new/\t/a/\t/b/"},  // another case is another folder
+      {"", false, "/A/\t/c/\t/new/\t/a/\t/b/"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(AddRecentOutputFolder(c.folder), c.stored) << c.folder;
