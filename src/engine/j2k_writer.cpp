@@ -1,6 +1,7 @@
 #include "engine/j2k_writer.h"
 
 #include "engine/bitmap.h"
+#include "engine/freeimage_save.h"
 
 #include <openjpeg.h>
 
@@ -92,7 +93,7 @@ bool WriteJpeg2000(FIBITMAP* dib, FREE_IMAGE_FORMAT format, int flags, const std
     dib = widened.get();
   }
   const unsigned smallerSide = std::min(FreeImage_GetWidth(dib), FreeImage_GetHeight(dib));
-  if (smallerSide >= (1u << (kFreeImageResolutions - 1))) return FreeImage_Save(format, dib, path.c_str(), flags);
+  if (smallerSide >= (1u << (kFreeImageResolutions - 1))) return SaveWithFreeImage(format, dib, flags, path);
 
   auto image = ToOpenJpegImage(dib);
   if (!image) return false;

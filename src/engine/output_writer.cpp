@@ -3,6 +3,7 @@
 #include "engine/bmp_writer.h"
 #include "engine/devil_writer.h"
 #include "engine/exact_bmp_writer.h"
+#include "engine/freeimage_save.h"
 #include "engine/ico_writer.h"
 #include "engine/j2k_writer.h"
 #include "engine/jxr_writer.h"
@@ -26,7 +27,7 @@ bool WriteFile(FIBITMAP* dib, const std::string& path) {
     return WriteIco(dib, path);
   if (extension == "j2k" || extension == "jp2")
     return WriteJpeg2000(dib, static_cast<FREE_IMAGE_FORMAT>(job.saveFormatId), job.saveFlags, path);
-  return FreeImage_Save(static_cast<FREE_IMAGE_FORMAT>(job.saveFormatId), dib, path.c_str(), job.saveFlags);
+  return SaveWithFreeImage(static_cast<FREE_IMAGE_FORMAT>(job.saveFormatId), dib, job.saveFlags, path);
 }
 
 }  // namespace
