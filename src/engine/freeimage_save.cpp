@@ -41,7 +41,8 @@ unsigned DLL_CALLCONV Write(void* buffer, unsigned size, unsigned count, fi_hand
   const size_t end = file.position + length;
   if (end > file.storage.size()) {
     try {
-      file.storage.resize(std::max(end, 2 * file.storage.size()));
+      if (end > file.storage.capacity()) file.storage.reserve(std::max(end, 2 * file.storage.capacity()));
+      file.storage.resize(end);
     } catch (const std::bad_alloc&) {
       file.failed = true;
       return 0;
@@ -72,10 +73,18 @@ long DLL_CALLCONV Tell(fi_handle handle) { return static_cast<long>(FileOf(handl
 
 bool SaveWithFreeImage(FREE_IMAGE_FORMAT format, FIBITMAP* dib, int flags, const std::string& path) {
   thread_local std::vector<unsigned char> storage;
+  // Room for the pixels as they are plus headers, so that an uncompressed file never makes the
+  // buffer move while it is written; the pages are touched only as the file fills them.
+  const size_t uncompressed = size_t{FreeImage_GetPitch(dib)} * FreeImage_GetHeight(dib) + 65536;
+  try {
+    storage.reserve(uncompressed);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
   FreeImageIO io{Read, Write, Seek, Tell};
   MemoryFile file{storage};
   const bool saved = FreeImage_SaveToHandle(format, dib, &io, &file, flags) && !file.failed && file.length > 0 &&
                      WriteWholeFile(path, storage.data(), file.length);
-  if (storage.size() > kKeptBytes) std::vector<unsigned char>().swap(storage);
+  if (storage.capacity() > kKeptBytes) std::vector<unsigned char>().swap(storage);
   return saved;
 }
