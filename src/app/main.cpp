@@ -19,10 +19,12 @@ int main(int argc, char** argv) {
     case CommandLineAction::ShowHelp: PrintHelp(); EndProgram(0);
     case CommandLineAction::ShowVersion: PrintVersion(); EndProgram(0);
     case CommandLineAction::ReportError:
+      SetConsoleTitle(ProgramTitle());
       WriteConsoleLine(outcome.errorLine);
       if (outcome.pause) PauseAtExit(false);
       EndProgram(1);
     case CommandLineAction::RunConsole: {
+      SetConsoleTitle(ProgramTitle());
       if (!outcome.quiet) PrintBanner();
       const int status = ConsoleRun(outcome.quiet);
       if (outcome.pause) PauseAtExit(true);

@@ -10,9 +10,10 @@ class ConsoleRunTest : public ::testing::Test {
 protected:
   // Runs the program with `arguments` in the scratch folder, with a lock folder of its own so that
   // other tests' copies do not count as a running copy; returns its exit status.
-  int Run(const std::string& arguments, std::string* output) {
+  // `program` false runs `arguments` as a whole command instead.
+  int Run(const std::string& arguments, std::string* output, bool program = true) {
     return RunCommand("cd " + Quote(dir.Path()) + " && XDG_RUNTIME_DIR=" + Quote(dir.Path()) + " " +
-                          Quote(VANTOREL_EXE) + " " + arguments + " 2>/dev/null",
+                          (program ? Quote(VANTOREL_EXE) + " " : "") + arguments + " 2>/dev/null",
                       output);
   }
   void Bitmaps(const std::string& folder, std::initializer_list<const char*> names) {
@@ -196,6 +197,13 @@ TEST_F(ConsoleRunTest, FirstParameterCommandsAndParseErrorsEndAtOnce) {
     EXPECT_EQ(output, c.output) << c.arguments;
   }
   EXPECT_FALSE(FileExists(dir.File("in/a.bmp.bmp")));
+
+  // On a terminal every outcome first names the program in the title bar.
+  for (const char* arguments : {"-i", "-q -i in -c png", "-v"}) {
+    std::string output;
+    Run("script -qec " + Quote(std::string(VANTOREL_EXE) + " " + arguments) + " /dev/null", &output, false);
+    EXPECT_TRUE(output.starts_with("\x1b]0;Tarnwick 2.5\a")) << arguments << ": " << output;
+  }
 
   std::string help;
   EXPECT_EQ(Run("--help -i in", &help), 0);
