@@ -3,7 +3,7 @@
 // collected from, visited in the order the paths were added (so "%n%" numbers them in that order).
 #include <cstddef>
 #include <string>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 struct InputEntry {
@@ -15,20 +15,16 @@ class InputList {
 public:
   // False when the path is already listed; the first entry stays as it was.
   bool Add(std::string path, std::string relativeSubfolder);
-  bool Contains(const std::string& path) const { return index_.contains(path); }
-  // False when the path was not listed.
-  bool Remove(const std::string& path);
   void Clear();
 
   size_t Size() const { return entries_.size(); }
   bool Empty() const { return entries_.empty(); }
-  const InputEntry& operator[](size_t position) const { return entries_[position]; }
   auto begin() const { return entries_.begin(); }
   auto end() const { return entries_.end(); }
 
 private:
-  std::vector<InputEntry> entries_;                  // in the order of adding
-  std::unordered_map<std::string, size_t> index_;  // path → position in entries_
+  std::vector<InputEntry> entries_;      // in the order of adding
+  std::unordered_set<std::string> paths_;  // the paths of entries_, for the check on adding
 };
 
 // The list the collection tasks fill and the conversion worker reads.
