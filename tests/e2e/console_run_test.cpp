@@ -98,24 +98,43 @@ TEST_F(ConsoleRunTest, StatusLinesAndExitStatusFollowTheOutcome) {
       << output;
   EXPECT_TRUE(FileExists(dir.File("in/good.jpg")));
 
+  const std::string nothingFound =
+      Lines({"Conversion stopped", "No input file(s) found. Please, add valid file(s) and try again!"});
   RunCommand("mkdir -p " + Quote(dir.File("empty")));
   EXPECT_EQ(Run("-q -i empty -c png", &output), 1);
-  EXPECT_EQ(output, Lines({"Conversion stopped", "No input file(s) found. Please, add valid file(s) and try again!"}));
+  EXPECT_EQ(output, nothingFound);
+  SaveBmp(MakeColourful(4, 4), dir.File("really-a-bitmap.png"));  // only bitmap extensions are taken
+  EXPECT_EQ(Run("-q -i really-a-bitmap.png -c jpg", &output), 1);
+  EXPECT_EQ(output, nothingFound);
+
+  // A bare file name without an output folder converts into the current folder; a gamma at the
+  // edge of its range passes.
+  SaveBmp(MakeColourful(6, 5), dir.File("single.bmp"));
+  EXPECT_EQ(Run("-q -i single.bmp -c png --gamma=9.99", &output), 0) << output;
+  EXPECT_EQ(IdentifySize(dir.File("single.png")), "6x5");
 }
 
 TEST_F(ConsoleRunTest, ChecksStopAtTheFirstErrorLine) {
   Bitmaps("in", {"a.bmp"});
+  Bitmaps("folder.d", {"b.bmp"});
+  SaveBmp(MakeColourful(4, 4), dir.File("noextension"));
   struct Case {
     const char* arguments;
     const char* line;
   } cases[] = {
       {"-q -i missing.bmp", "Error: Invalid input file"},
+      {"-q -i folder.d", "Error: Invalid input file"},  // a point makes it a file
       {"-q -i nothere", "Error: Invalid input folder"},
+      {"-q -i noextension", "Error: Invalid input folder"},  // no point makes it a folder
+      {"-q -i ../in", "Error: Incorrect input folder"},
+      {"-q -i in -o ../in", "Error: Incorrect output folder"},
       {"-q -i in -o nothere", "Error: Invalid output folder"},
       {"-q -i in -c PNG", "Error: Invalid conversion type"},
       {"-q -i in -c png --png-bpp=16", "Error: Invalid png-bpp value"},
       {"-q -i in -c jpg --jpg-quality=0", "Error: Invalid jpg-quality value"},
       {"-q -i in -c png --width=10", "Error: Invalid height value"},
+      {"-q -i in -c png --contrast=-101", "Error: Invalid contrast value"},
+      {"-q -i in -c png --brightness=7 --gamma=10", "Error: Invalid gamma value"},
       {"-q -i in -c png --wm-text=x --wm-font=Arail", "Error: Invalid watermark font"},
   };
   for (const Case& c : cases) {
