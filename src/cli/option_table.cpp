@@ -221,7 +221,7 @@ void ApplySettingOption(const OptionRow& row, std::string_view value) {
   const SettingRow& target = RowOf(*row.target);
   switch (row.form) {
     case ValueForm::Num: SetSettingInt(target, ReadLenientInteger(value)); break;
-    case ValueForm::Real: SetSettingFloat(target, ReadConfigFloat(value)); break;
+    case ValueForm::Real: SetSettingFloat(target, ReadWholeFloat(value)); break;
     case ValueForm::Word: {
       const std::optional<ValueList> list = ValueListOf(target.field);
       SetSettingInt(target, list ? ValueOfWord(*list, TrimBlanks(value)) : 0);

@@ -81,6 +81,12 @@ float ReadConfigFloat(std::string_view text) {
   return static_cast<float>(value);
 }
 
+float ReadWholeFloat(std::string_view text) {
+  text = TrimBlanks(text);
+  const size_t length = DecimalLength(text);
+  return length == 0 || length == text.size() ? ReadConfigFloat(text) : 0.0f;
+}
+
 std::string WriteConfigFloat(float value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "+Infinity" : "-Infinity";

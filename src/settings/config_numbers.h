@@ -16,6 +16,10 @@ int32_t ReadConfigInteger(std::string_view text);
 // "+Infinity", "-Infinity" and "NaN" in any case; anything else reads as 0. A number too large for
 // a float is infinity with its sign, one too small is 0.
 float ReadConfigFloat(std::string_view text);
+// The same, except that the number must be the whole text (spaces and tabs around it aside): an
+// option value such as "1,5" is unreadable and gives 0, which the range check then refuses, rather
+// than a silent 1.
+float ReadWholeFloat(std::string_view text);
 
 // Six decimals ("1.500000"); infinities and NaN as the words above, so that they read back.
 std::string WriteConfigFloat(float value);

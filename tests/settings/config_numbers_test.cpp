@@ -39,6 +39,19 @@ TEST(ConfigNumbers, TheFloatReadsDecimalsAndItsThreeWords) {
   EXPECT_TRUE(std::isnan(ReadConfigFloat("NaN")));
 }
 
+// Option values must be a number as a whole: what follows one makes it unreadable.
+TEST(ConfigNumbers, AWholeFloatRefusesTrailingText) {
+  const struct {
+    const char* text;
+    float value;
+  } cases[] = {
+      {" 1.5\t", 1.5f}, {"1,5", 0.0f}, {"0.25x", 0.0f}, {"1e", 0.0f}, {"2e1", 20.0f},
+      {"-Infinity", -std::numeric_limits<float>::infinity()}, {"abc", 0.0f},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReadWholeFloat(c.text), c.value) << c.text;
+  EXPECT_TRUE(std::isnan(ReadWholeFloat("nan")));
+}
+
 TEST(ConfigNumbers, TheFloatIsWrittenWithSixDecimals) {
   EXPECT_EQ(WriteConfigFloat(1.5f), "1.500000");
   EXPECT_EQ(WriteConfigFloat(-0.01f), "-0.010000");
