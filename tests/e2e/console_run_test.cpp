@@ -9,11 +9,12 @@ namespace {
 class ConsoleRunTest : public ::testing::Test {
 protected:
   // Runs the program with `arguments` in the scratch folder, with a lock folder of its own so that
-  // other tests' copies do not count as a running copy; returns its exit status.
-  // `program` false runs `arguments` as a whole command instead.
+  // other tests' copies do not count as a running copy; returns its exit status. `output` holds
+  // standard error too, which the program never writes to. `program` false runs `arguments` as a
+  // whole command instead.
   int Run(const std::string& arguments, std::string* output, bool program = true) {
     return RunCommand("cd " + Quote(dir.Path()) + " && XDG_RUNTIME_DIR=" + Quote(dir.Path()) + " " +
-                          (program ? Quote(VANTOREL_EXE) + " " : "") + arguments + " 2>/dev/null",
+                          (program ? Quote(VANTOREL_EXE) + " " : "") + arguments,
                       output);
   }
   void Bitmaps(const std::string& folder, std::initializer_list<const char*> names) {
