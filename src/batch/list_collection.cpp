@@ -4,26 +4,14 @@
 #include "batch/folder_collection.h"
 #include "batch/list_text.h"
 #include "platform/mapped_file.h"
+#include "platform/paths.h"
+#include "platform/text_trim.h"
 #include "settings/settings.h"
 
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-std::string TrimSpaces(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string CurrentFolder() {
-  std::string folder(4096, '\0');
-  if (!getcwd(folder.data(), folder.size())) return "";
-  folder.resize(folder.find('\0'));
-  return folder.ends_with('/') ? folder : folder + "/";
-}
 
 // Entries are kept under full paths, so that the same file named twice, once relatively, is listed
 // once.
@@ -43,7 +31,7 @@ void ListCollectionTask(BatchProgress& progress) {
     for (const auto& line : ListTextLines(file.Data(), file.Size())) {
       if (!progress.running) break;
       if (!line) continue;
-      const std::string text = TrimSpaces(*line);
+      const std::string text(TrimSpaces(*line));
       if (text.empty()) continue;
       const std::string path = FullPath(text, currentFolder);
       // A missing path is skipped before it is counted as an item.

@@ -1,5 +1,6 @@
 #include "batch/recent_folders.h"
 
+#include "platform/text_trim.h"
 #include "settings/settings.h"
 
 #include <algorithm>
@@ -15,10 +16,7 @@ std::string Field(const std::string& list, int index) {
     ++start;
   }
   const size_t end = list.find('\t', start);
-  std::string field = list.substr(start, end == std::string::npos ? std::string::npos : end - start);
-  const size_t first = field.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return field.substr(first, field.find_last_not_of(' ') - first + 1);
+  return std::string(TrimSpaces(std::string_view(list).substr(start, end == std::string::npos ? std::string::npos : end - start)));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "cli/option_table.h"
 #include "cli/profile.h"
 #include "platform/text_case.h"
+#include "platform/text_trim.h"
 #include "settings/settings.h"
 
 #include <algorithm>
@@ -14,12 +15,6 @@ namespace {
 constexpr std::string_view kMissingValue = "Incorrect number of parameters";
 constexpr std::string_view kBadProfile = "Invalid profile file";
 
-std::string TrimSpaces(std::string_view text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
 bool IsFirstParameterCommand(const std::string& name, std::initializer_list<std::string_view> spellings) {
   return std::find(spellings.begin(), spellings.end(), name) != spellings.end();
 }
@@ -29,7 +24,7 @@ bool IsFirstParameterCommand(const std::string& name, std::initializer_list<std:
 CommandLine::CommandLine(std::vector<std::string> parameters) : parameters_(std::move(parameters)) {}
 
 std::string CommandLine::Parameter(size_t n) const {
-  return n < parameters_.size() ? TrimSpaces(parameters_[n]) : std::string();
+  return n < parameters_.size() ? std::string(TrimSpaces(parameters_[n])) : std::string();
 }
 
 std::string CommandLine::OptionName(size_t n) const {

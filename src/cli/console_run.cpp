@@ -12,14 +12,13 @@
 #include "engine/watermark_font.h"
 #include "platform/console.h"
 #include "platform/file_status.h"
+#include "platform/paths.h"
 #include "platform/text_case.h"
 #include "settings/format_tables.h"
 #include "settings/settings.h"
 #include "settings/settings_table.h"
 #include "texts/language_table.h"
 
-#include <climits>
-#include <unistd.h>
 
 namespace {
 
@@ -37,11 +36,6 @@ std::string PathExtension(const std::string& path) {
 std::string FolderPart(const std::string& path) {
   const size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? "" : path.substr(0, slash + 1);
-}
-
-std::string CurrentFolder() {
-  char buffer[PATH_MAX];
-  return getcwd(buffer, sizeof buffer) ? std::string(buffer) + "/" : "";
 }
 
 // A relative folder is taken against the current folder, like a relative file; the result ends in

@@ -1,7 +1,7 @@
 #include "cli/option_table.h"
 
+#include "platform/text_trim.h"
 #include "settings/config_numbers.h"
-#include "settings/ini_reader.h"
 #include "settings/value_keywords.h"
 
 #include <algorithm>

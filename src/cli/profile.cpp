@@ -2,6 +2,7 @@
 
 #include "cli/option_table.h"
 #include "platform/text_case.h"
+#include "platform/text_trim.h"
 #include "settings/ini_reader.h"
 
 #include <algorithm>

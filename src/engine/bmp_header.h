@@ -7,16 +7,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/little_endian.h"
+
 // The pieces of the BMP reader share these; nothing outside src/engine/bmp_* uses them.
 namespace bmp {
 
 constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3;
 constexpr size_t kFileHeader = 14;
-
-inline uint16_t Le16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-inline uint32_t Le32(const uint8_t* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
 
 using Masks = std::array<uint32_t, 4>;  // red, green, blue, alpha
 

@@ -1,6 +1,7 @@
 #include "engine/bmp_normalise.h"
 
 #include "engine/bmp_rle.h"
+#include "platform/little_endian.h"
 
 #include <algorithm>
 #include <bit>
@@ -11,14 +12,6 @@ namespace bmp {
 namespace {
 
 constexpr size_t kInfoHeader = 40;
-
-void Store16(uint8_t* p, uint16_t v) {
-  p[0] = v & 0xFF;
-  p[1] = v >> 8;
-}
-void Store32(uint8_t* p, uint32_t v) {
-  for (int i = 0; i < 4; ++i) p[i] = (v >> (8 * i)) & 0xFF;
-}
 
 // A 40-byte bitmap for FreeImage; the caller fills the pixels at Pixels().
 class PlainBmp {
@@ -33,15 +26,15 @@ public:
     uint8_t* p = bytes_.data();
     p[0] = 'B';
     p[1] = 'M';
-    Store32(p + 2, static_cast<uint32_t>(bytes_.size()));
-    Store32(p + 10, static_cast<uint32_t>(offset_));
-    Store32(p + 14, kInfoHeader);
-    Store32(p + 18, info.width);
-    Store32(p + 22, topDown ? -info.height : info.height);
-    Store16(p + 26, 1);
-    Store16(p + 28, static_cast<uint16_t>(bpp));
-    Store32(p + 30, compression);
-    for (size_t i = 0; i < maskBytes / 4; ++i) Store32(p + 54 + 4 * i, masks[i]);
+    StoreLe32(p + 2, static_cast<uint32_t>(bytes_.size()));
+    StoreLe32(p + 10, static_cast<uint32_t>(offset_));
+    StoreLe32(p + 14, kInfoHeader);
+    StoreLe32(p + 18, info.width);
+    StoreLe32(p + 22, topDown ? -info.height : info.height);
+    StoreLe16(p + 26, 1);
+    StoreLe16(p + 28, static_cast<uint16_t>(bpp));
+    StoreLe32(p + 30, compression);
+    for (size_t i = 0; i < maskBytes / 4; ++i) StoreLe32(p + 54 + 4 * i, masks[i]);
     // Entries the file leaves out stay black, so that any index has a colour.
     uint8_t* palette = p + kFileHeader + kInfoHeader + maskBytes;
     for (size_t i = 0; i < std::min(entries, info.paletteEntries); ++i) {

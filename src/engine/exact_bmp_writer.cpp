@@ -1,6 +1,7 @@
 #include "engine/exact_bmp_writer.h"
 
 #include "engine/bmp_writer.h"
+#include "platform/little_endian.h"
 #include "platform/replacing_file.h"
 
 #include <cstring>
@@ -11,12 +12,6 @@ namespace {
 
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
-
-uint32_t ReadLE32(const uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24; }
-
-void PutLE32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
 
 // Highest palette index in any pixel, plus one; row padding does not count.
 unsigned ColoursUsed(FIBITMAP* dib) {
@@ -39,8 +34,8 @@ bool WriteExactBmp(FIBITMAP* dib, int32_t saveFlags, const std::string& path) {
   // the colour table are built here.
   const auto saved = EncodeBmp(dib, saveFlags);
   if (!saved) return false;
-  const uint32_t pixelOffset = ReadLE32(&(*saved)[10]);
-  const uint32_t compression = ReadLE32(&(*saved)[kFileHeaderSize + 16]);
+  const uint32_t pixelOffset = Le32(&(*saved)[10]);
+  const uint32_t compression = Le32(&(*saved)[kFileHeaderSize + 16]);
   const size_t pixelSize = saved->size() - pixelOffset;
 
   const unsigned colours = ColoursUsed(dib);
@@ -54,13 +49,13 @@ bool WriteExactBmp(FIBITMAP* dib, int32_t saveFlags, const std::string& path) {
 
   file[0] = 'B';
   file[1] = 'M';
-  PutLE32(file, 2, static_cast<uint32_t>(file.size()));
-  PutLE32(file, 10, static_cast<uint32_t>(dataOffset));
+  StoreLe32(&file[2], static_cast<uint32_t>(file.size()));
+  StoreLe32(&file[10], static_cast<uint32_t>(dataOffset));
   std::memcpy(&file[kFileHeaderSize], FreeImage_GetInfoHeader(dib), kInfoHeaderSize);
-  PutLE32(file, kFileHeaderSize + 16, compression);
-  PutLE32(file, kFileHeaderSize + 20, static_cast<uint32_t>(pixelSize));
-  PutLE32(file, kFileHeaderSize + 32, colours);
-  PutLE32(file, kFileHeaderSize + 36, colours);
+  StoreLe32(&file[kFileHeaderSize + 16], compression);
+  StoreLe32(&file[kFileHeaderSize + 20], static_cast<uint32_t>(pixelSize));
+  StoreLe32(&file[kFileHeaderSize + 32], colours);
+  StoreLe32(&file[kFileHeaderSize + 36], colours);
   const RGBQUAD* palette = FreeImage_GetPalette(dib);
   for (unsigned i = 0; i < colours; ++i) {
     uint8_t* entry = &file[kFileHeaderSize + kInfoHeaderSize + 4 * i];

@@ -1,11 +1,10 @@
 #include "engine/ico_writer.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <memory>
 #include <vector>
 
 #include "engine/bitmap.h"
+#include "platform/replacing_file.h"
 
 namespace {
 
@@ -108,15 +107,8 @@ std::vector<uint8_t> IconFile(FIBITMAP* dib) {
   return out.Data();
 }
 
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-  return std::fclose(file.release()) == 0 && written;
+  return WriteWholeFile(path, bytes.data(), bytes.size());
 }
 
 }  // namespace

@@ -1,17 +1,13 @@
 #include "platform/app_data_folder.h"
 
+#include "platform/text_trim.h"
+
 #include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-std::string Trimmed(std::string text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string HomeFolder() {
   if (const char* home = std::getenv("HOME"); home && *home) return home;
@@ -31,9 +27,9 @@ void MakeFolders(const std::string& path) {
 std::string UserConfigHome() {
   // Relative values are ignored, as the XDG base directory rules ask.
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  std::string folder = Trimmed(config ? config : "");
+  std::string folder(TrimSpaces(config ? config : ""));
   if (!folder.starts_with('/')) {
-    const std::string home = Trimmed(HomeFolder());
+    const std::string home(TrimSpaces(HomeFolder()));
     folder = home.empty() ? "" : home + "/.config";
   }
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();

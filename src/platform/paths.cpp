@@ -10,3 +10,10 @@ std::string ProgramFolder() {
   std::string path(buffer, static_cast<size_t>(n));
   return path.substr(0, path.find_last_of('/') + 1);
 }
+
+std::string CurrentFolder() {
+  char buffer[PATH_MAX];
+  if (!getcwd(buffer, sizeof buffer)) return "";
+  const std::string folder(buffer);
+  return folder.ends_with('/') ? folder : folder + "/";
+}

@@ -3,3 +3,5 @@
 
 // Folder of the running executable, ending in "/"; empty if the system cannot tell.
 std::string ProgramFolder();
+// The current folder, ending in "/"; empty if the system cannot tell.
+std::string CurrentFolder();

@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/little_endian.h"
 #include "platform/mapped_file.h"
 #include "platform/picture_decoders.h"
 
@@ -20,8 +21,6 @@ struct MemoryRelease {
 bool StartsWith(const uint8_t* data, size_t size, const char* signature, size_t length) {
   return size >= length && std::memcmp(data, signature, length) == 0;
 }
-
-uint32_t Le32(const uint8_t* p) { return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24; }
 
 // FreeImage decodes a cut-off uncompressed bitmap without complaint, leaving the missing rows as
 // they happen to be; such a file must give nothing.

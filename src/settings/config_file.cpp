@@ -3,6 +3,7 @@
 #include "platform/replacing_file.h"
 #include "platform/synced_write.h"
 #include "platform/text_case.h"
+#include "platform/text_trim.h"
 #include "settings/config_numbers.h"
 #include "settings/format_tables.h"
 #include "settings/ini_reader.h"

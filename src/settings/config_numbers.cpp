@@ -1,7 +1,7 @@
 #include "settings/config_numbers.h"
 
 #include "platform/text_case.h"
-#include "settings/ini_reader.h"
+#include "platform/text_trim.h"
 
 #include <algorithm>
 #include <charconv>

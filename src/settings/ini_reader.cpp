@@ -62,12 +62,6 @@ std::string Latin1ToUtf8(std::string_view bytes) {
   return text;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 IniFile IniFile::Parse(std::string_view bytes) {
   std::string decoded;
   if (bytes.starts_with(kUtf8Mark)) {

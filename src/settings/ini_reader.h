@@ -38,5 +38,3 @@ private:
 
 // Latin-1 bytes as UTF-8 text.
 std::string Latin1ToUtf8(std::string_view bytes);
-// Without spaces and tabs at either end.
-std::string_view TrimBlanks(std::string_view text);
