@@ -2,7 +2,7 @@
 
 #include "engine/bmp_header.h"
 #include "engine/bmp_normalise.h"
-#include "engine/memory_decode.h"
+#include "engine/freeimage_io.h"
 #include "platform/mapped_file.h"
 
 #include <functional>

@@ -1,16 +1,12 @@
 #include "engine/bmp_writer.h"
 
+#include "engine/freeimage_io.h"
 #include "platform/little_endian.h"
 #include "platform/replacing_file.h"
 
-#include <memory>
 #include <new>
 
 namespace {
-
-struct MemoryCloser {
-  void operator()(FIMEMORY* stream) const { FreeImage_CloseMemory(stream); }
-};
 
 constexpr size_t kHeadersSize = 14 + 40;
 constexpr uint32_t kRle8 = 1, kRle4 = 2;
@@ -18,15 +14,12 @@ constexpr uint32_t kRle8 = 1, kRle4 = 2;
 }  // namespace
 
 std::optional<std::vector<uint8_t>> EncodeBmp(FIBITMAP* dib, int32_t saveFlags) {
-  if (!dib) return std::nullopt;
-  std::unique_ptr<FIMEMORY, MemoryCloser> stream(FreeImage_OpenMemory());
-  if (!stream || !FreeImage_SaveToMemory(FIF_BMP, dib, stream.get(), saveFlags)) return std::nullopt;
-  BYTE* data = nullptr;
-  DWORD size = 0;
-  if (!FreeImage_AcquireMemory(stream.get(), &data, &size) || size < kHeadersSize) return std::nullopt;
+  const std::span<const uint8_t> encoded = EncodeWithFreeImage(FIF_BMP, dib, saveFlags);
+  if (encoded.size() < kHeadersSize) return std::nullopt;
+  const auto size = static_cast<uint32_t>(encoded.size());
   std::vector<uint8_t> file;
   try {
-    file.assign(data, data + size);
+    file.assign(encoded.begin(), encoded.end());
   } catch (const std::bad_alloc&) {
     return std::nullopt;
   }

@@ -1,6 +1,6 @@
 #include "engine/drawing_handover.h"
 
-#include "engine/memory_decode.h"
+#include "engine/freeimage_io.h"
 #include "platform/canvas_png.h"
 
 Bitmap CanvasToBitmap(const Canvas& canvas) {

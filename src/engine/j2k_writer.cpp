@@ -1,7 +1,7 @@
 #include "engine/j2k_writer.h"
 
 #include "engine/bitmap.h"
-#include "engine/freeimage_save.h"
+#include "engine/freeimage_io.h"
 
 #include <openjpeg.h>
 

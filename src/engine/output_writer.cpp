@@ -3,7 +3,7 @@
 #include "engine/bmp_writer.h"
 #include "engine/devil_writer.h"
 #include "engine/exact_bmp_writer.h"
-#include "engine/freeimage_save.h"
+#include "engine/freeimage_io.h"
 #include "engine/ico_writer.h"
 #include "engine/j2k_writer.h"
 #include "engine/jxr_writer.h"
