@@ -2,7 +2,7 @@
 // Reading the source image: Windows and OS/2 bitmaps, whatever the file is called (.bmp, .rle,
 // .dib). The file is checked and, where Debian's FreeImage 3.18 would refuse or misread it,
 // rewritten in memory into a form it reads; FreeImage then decodes it as FIF_BMP.
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "engine/devil_writer.h"
 
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <IL/il.h>
 #include <IL/ilu.h>

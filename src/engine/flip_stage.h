@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // Mirrors the image left-right and then top-bottom as the flip settings ask, in place.
 void FlipStage(const Bitmap& bitmap);

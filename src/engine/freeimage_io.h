@@ -3,7 +3,7 @@
 // and files. Its memory streams copy reads one element at a time, which makes a large bitmap take
 // several times as long as from a file. Writing straight to a file lets plug-ins such as TIFF seek
 // and flush once per strip (four system calls per 8 KB), which cost more than the image work itself.
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 #include "platform/replacing_file.h"
 
 namespace {

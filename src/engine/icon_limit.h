@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // Icons are at most 128 × 128: a larger image in either direction is stretched to exactly
 // 128 × 128 (the aspect ratio is not kept) and `width` and `height` follow.

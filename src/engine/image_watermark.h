@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // The picture named by "Image" as a 32-bit watermark with alpha, at "Image Opacity" and in grey when
 // "Image Greyscale" is on; null when the picture cannot be loaded.

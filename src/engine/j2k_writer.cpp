@@ -1,7 +1,7 @@
 #include "engine/j2k_writer.h"
 
-#include "engine/bitmap.h"
 #include "engine/freeimage_io.h"
+#include "platform/bitmap.h"
 
 #include <openjpeg.h>
 

@@ -13,8 +13,8 @@ extern "C" {
 #undef min  // jxrlib's macros would break any later standard header
 #undef max
 
-#include "engine/bitmap.h"
 #include "engine/jxr_writer.h"
+#include "platform/bitmap.h"
 
 static_assert(sizeof(GUID) == 16, "jxrlib expects a 16-byte GUID");
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // Pixels for a size setting: the value itself in pixels (unit 0), the value in percent of `current`
 // rounded to the nearest pixel with halves to even (unit 1), 0 for any other unit.

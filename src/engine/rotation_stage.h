@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // Rotates by "Image Rotation" degrees (only 1..359 rotate). Simple rotation grows the canvas to hold
 // the whole image, the uncovered corners in "Image Rotation Back Color"; advanced rotation turns

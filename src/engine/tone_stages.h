@@ -1,6 +1,6 @@
 #pragma once
 // The tonal stages, in the order the pipeline runs them.
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // Brightness, contrast, gamma and invert in FreeImage's one adjustment; images below 8 or above 32
 // bits are adjusted as 24-bit. A bitmap FreeImage cannot adjust passes unchanged.

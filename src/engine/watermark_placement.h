@@ -1,5 +1,5 @@
 #pragma once
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 // Where a watermark goes: the position (0 top left … 8 bottom right), the offsets from the chosen
 // edges, the boundary (0 the whole image, 1 inside the frame while a frame is on) and a rotation.

@@ -1,6 +1,6 @@
 #include "platform/canvas.h"
 
-#include <cairo.h>
+#include "platform/cairo_handles.h"
 
 #include <algorithm>
 
@@ -9,14 +9,10 @@ namespace {
 constexpr int kMaxSide = 32767;                     // Cairo refuses wider or taller image surfaces
 constexpr int64_t kMaxPixels = int64_t{1} << 28;   // 1 GB of pixels: damage or a typo, not a picture
 
-struct CairoRelease {
-  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-using Context = std::unique_ptr<cairo_t, CairoRelease>;
 
-Context Begin(cairo_surface_t* surface) {
+CairoContext Begin(cairo_surface_t* surface) {
   if (!surface) return nullptr;
-  Context cr(cairo_create(surface));
+  CairoContext cr(cairo_create(surface));
   if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
   return cr;
 }
@@ -81,7 +77,7 @@ Canvas Canvas::FromRgba(int width, int height, std::span<const uint8_t> rgba) {
 void Canvas::Fill(Rgba colour) { FillRectangle(0, 0, width_, height_, colour, false); }
 
 void Canvas::FillRectangle(double x, double y, double width, double height, Rgba colour, bool antialias) {
-  const Context cr = Begin(surface_.get());
+  const CairoContext cr = Begin(surface_.get());
   if (!cr) return;
   cairo_set_antialias(cr.get(), antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
   SetColour(cr.get(), colour);
@@ -91,7 +87,7 @@ void Canvas::FillRectangle(double x, double y, double width, double height, Rgba
 
 void Canvas::FillPolygon(std::span<const Point> points, Rgba colour, bool antialias) {
   if (points.size() < 3) return;
-  const Context cr = Begin(surface_.get());
+  const CairoContext cr = Begin(surface_.get());
   if (!cr) return;
   cairo_set_antialias(cr.get(), antialias ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
   SetColour(cr.get(), colour);
@@ -103,7 +99,7 @@ void Canvas::FillPolygon(std::span<const Point> points, Rgba colour, bool antial
 
 void Canvas::Draw(const Canvas& source, int x, int y, uint8_t alpha) {
   if (!source.Ok()) return;
-  const Context cr = Begin(surface_.get());
+  const CairoContext cr = Begin(surface_.get());
   if (!cr) return;
   cairo_set_source_surface(cr.get(), source.Surface(), x, y);
   cairo_paint_with_alpha(cr.get(), alpha / 255.0);

@@ -1,5 +1,6 @@
 #include "platform/picture.h"
 
+#include "platform/bitmap.h"
 #include "platform/little_endian.h"
 #include "platform/mapped_file.h"
 #include "platform/picture_decoders.h"
@@ -8,11 +9,6 @@
 #include <memory>
 
 namespace {
-
-struct BitmapRelease {
-  void operator()(FIBITMAP* dib) const { FreeImage_Unload(dib); }
-};
-using OwnedBitmap = std::unique_ptr<FIBITMAP, BitmapRelease>;
 
 struct MemoryRelease {
   void operator()(FIMEMORY* memory) const { FreeImage_CloseMemory(memory); }
@@ -55,7 +51,7 @@ std::optional<Picture> PictureFromBitmap(FIBITMAP* dib) {
   const unsigned width = FreeImage_GetWidth(dib), height = FreeImage_GetHeight(dib);
   if (!PictureSizeAllowed(width, height)) return std::nullopt;
   const bool hasAlpha = FreeImage_GetBPP(dib) == 32;
-  const OwnedBitmap rgba(FreeImage_ConvertTo32Bits(dib));
+  const Bitmap rgba(FreeImage_ConvertTo32Bits(dib));
   if (!rgba) return std::nullopt;
   Picture picture{int(width), int(height), hasAlpha, std::vector<uint8_t>(size_t(width) * height * 4)};
   uint8_t* out = picture.rgba.data();
@@ -82,7 +78,7 @@ std::optional<Picture> DecodePicture(const uint8_t* data, size_t size, const Bmp
   if (StartsWith(data, size, "\x89PNG\r\n\x1a\n", 8)) return DecodePng(data, size);
   if (StartsWith(data, size, "\xff\xd8\xff", 3)) return DecodeJpeg(data, size);
   if (StartsWith(data, size, "BM", 2)) {
-    const OwnedBitmap dib(decodeBmp ? decodeBmp(data, size) : FreeImageBmp(data, size));
+    const Bitmap dib(decodeBmp ? decodeBmp(data, size) : FreeImageBmp(data, size));
     return PictureFromBitmap(dib.get());
   }
   return std::nullopt;

@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include "platform/cairo_handles.h"
+
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
@@ -7,11 +9,6 @@
 
 namespace {
 
-struct CairoRelease {
-  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-  void operator()(cairo_surface_t* surface) const { cairo_surface_destroy(surface); }
-  void operator()(cairo_font_options_t* options) const { cairo_font_options_destroy(options); }
-};
 struct GObjectRelease {
   void operator()(gpointer object) const { g_object_unref(object); }
 };
@@ -22,7 +19,6 @@ struct GFree {
   void operator()(gchar* text) const { g_free(text); }
 };
 
-using Context = std::unique_ptr<cairo_t, CairoRelease>;
 using Layout = std::unique_ptr<PangoLayout, GObjectRelease>;
 
 // A layout for `cr` whose font options decide hinting and anti-aliasing, so that measuring and
@@ -55,7 +51,7 @@ Layout MakeLayout(cairo_t* cr, const Font& font, const std::string& text, TextRe
 TextExtent MeasureText(const Font& font, const std::string& text, TextRendering rendering) {
   // Measuring needs a Cairo context only for its font options; a one-pixel surface serves.
   const std::unique_ptr<cairo_surface_t, CairoRelease> surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
-  const Context cr(cairo_create(surface.get()));
+  const CairoContext cr(cairo_create(surface.get()));
   if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return {};
   const Layout layout = MakeLayout(cr.get(), font, text, rendering);
   if (!layout) return {};
@@ -72,7 +68,7 @@ TextExtent MeasureText(const Font& font, const std::string& text, TextRendering 
 void DrawText(Canvas& canvas, const Font& font, const std::string& text, double x, double y, Rgba colour,
               TextRendering rendering) {
   if (!canvas.Ok()) return;
-  const Context cr(cairo_create(canvas.Surface()));
+  const CairoContext cr(cairo_create(canvas.Surface()));
   if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS) return;
   const Layout layout = MakeLayout(cr.get(), font, text, rendering);
   if (!layout) return;

@@ -1,7 +1,7 @@
 #pragma once
 // Reads a decoded bitmap back as colours, top row first, through FreeImage's own pixel accessors.
-#include "engine/bitmap.h"
 #include "engine/bmp_fixtures.h"
+#include "platform/bitmap.h"
 
 #include <vector>
 

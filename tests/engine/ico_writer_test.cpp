@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 #include "support/rgba16.h"
 #include "support/test_files.h"
 

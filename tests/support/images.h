@@ -1,6 +1,6 @@
 #pragma once
 // Small bitmaps with known pixels for the engine tests.
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // Pixels at 16 bits per channel, as ImageMagick hands them out, for writer tests that compare
 // every pixel of a decoded file with what was written.
-#include "engine/bitmap.h"
+#include "platform/bitmap.h"
 
 #include <cstdint>
 #include <ostream>
