@@ -7,14 +7,7 @@
 #include "platform/console.h"
 #include "settings/settings.h"
 
-#include <random>
-
 namespace {
-
-int32_t NewRandomNumber() {
-  thread_local std::mt19937 generator{std::random_device{}()};
-  return std::uniform_int_distribution<int32_t>(1, 99999)(generator);
-}
 
 void StampOutput() {
   switch (settings.fileTimestamp) {

@@ -1,6 +1,7 @@
 #include "batch/folder_collection.h"
 
 #include "batch/add_file.h"
+#include "platform/file_status.h"
 #include "settings/settings.h"
 
 #include <dirent.h>
@@ -24,11 +25,6 @@ using Dir = std::unique_ptr<DIR, DirCloser>;
 bool Enter(const std::string& folder, Visited& visited) {
   struct stat st {};
   return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && visited.insert({st.st_dev, st.st_ino}).second;
-}
-
-bool IsFolder(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool IsDotEntry(const char* name) { return std::string_view(name) == "." || std::string_view(name) == ".."; }

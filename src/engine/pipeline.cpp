@@ -41,9 +41,7 @@ bool ConvertCurrentFile() {
   bitmap = FrameStage(std::move(bitmap), width, height);
   bitmap = WatermarkStage(std::move(bitmap), width, height);
   bitmap = BitDepthStage(std::move(bitmap));
-  // Named after the depth stage, so that "%bpp%", "%width%" and "%height%" see the final values. A
-  // caller that chose the target itself (one file converted to a given path) keeps it; the worker
-  // clears it for every entry.
+  // Named after the depth stage, so that "%bpp%", "%width%" and "%height%" see the final values.
   job.targetPath = TargetPath();
   job.temporaryPath = TemporaryPath(job.targetPath);
   return WriteOutput(bitmap.get());

@@ -14,10 +14,14 @@ void ResetSettings(DefaultSet set) {
 }
 
 void ResetJob() {
-  static std::mt19937 generator{std::random_device{}()};
   job = JobState{};
   job.programFolder = ProgramFolder();
-  job.randomNumber = std::uniform_int_distribution<int32_t>(1, 99999)(generator);
+  job.randomNumber = NewRandomNumber();
   job.sequenceNumber = 1;
   RebuildAcceptedInputExtensions();
+}
+
+int32_t NewRandomNumber() {
+  thread_local std::mt19937 generator{std::random_device{}()};
+  return std::uniform_int_distribution<int32_t>(1, 99999)(generator);
 }

@@ -190,3 +190,5 @@ void ResetSettings(DefaultSet set);
 // sequence number 1, everything else empty or 0, and the accepted input extensions rebuilt. Front
 // ends that own an input list empty it beside this call.
 void ResetJob();
+// A fresh value for the "%rnd%" token, 1 to 99999.
+int32_t NewRandomNumber();
