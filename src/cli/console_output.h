@@ -1,7 +1,7 @@
 #pragma once
-// Everything the console mode writes besides its status lines: the title, the banner, the version
-// and help texts, the pause at exit, and the template filler that every message uses. All lines go
-// to standard output through WriteConsoleLine; a blank line holds one space.
+// Everything the console mode writes besides its status lines: the banner, the version and help
+// texts, the pause at exit, and the template filler that every message uses. All lines go to
+// standard output through WriteConsoleLine; a blank line holds one space.
 #include <string>
 #include <string_view>
 
@@ -9,14 +9,6 @@
 // in the text built so far; an empty argument leaves its placeholder standing.
 std::string FormatTemplate(std::string_view text, std::string_view s1 = {}, std::string_view s2 = {},
                            std::string_view s3 = {}, std::string_view s4 = {});
-
-// The xterm title sequence, written only when standard output is a terminal.
-void SetConsoleTitle(std::string_view title);
-
-// Returns after one key that produces a character; keys that send an escape sequence (arrows,
-// function keys) do not count, keys typed before the call do. Returns at once when standard input
-// is not a terminal or reaches its end. The terminal's settings are restored on every return.
-void WaitForKey();
 
 // The end of a run with the pause switch: the prompt "Press any key to exit." when asked for, then
 // the key wait.

@@ -1,6 +1,7 @@
 #include "cli/console_output.h"
 
 #include "cli/std_streams.h"
+#include "platform/console.h"
 
 #include <gtest/gtest.h>
 
