@@ -12,17 +12,6 @@
 
 namespace {
 
-void ReplaceIgnoringCase(std::string& text, std::string_view placeholder, std::string_view value) {
-  for (size_t at = 0; at + placeholder.size() <= text.size();) {
-    if (EqualIgnoringCase(std::string_view(text).substr(at, placeholder.size()), placeholder)) {
-      text.replace(at, placeholder.size(), value);
-      at += value.size();  // a placeholder inside the value is left for a later argument
-    } else {
-      ++at;
-    }
-  }
-}
-
 std::string_view RandomInputFormat() {
   static std::mt19937 generator{std::random_device{}()};
   const auto formats = InputFormats();
@@ -103,7 +92,7 @@ std::string FormatTemplate(std::string_view text, std::string_view s1, std::stri
   const std::array<std::string_view, 4> arguments{s1, s2, s3, s4};
   const std::array<std::string_view, 4> placeholders{"%s1%", "%s2%", "%s3%", "%s4%"};
   for (size_t k = 0; k < arguments.size(); ++k) {
-    if (!arguments[k].empty()) ReplaceIgnoringCase(result, placeholders[k], arguments[k]);
+    if (!arguments[k].empty()) result = ReplaceIgnoringCase(result, placeholders[k], arguments[k]);
   }
   return result;
 }
@@ -115,8 +104,7 @@ void PauseAtExit(bool withPrompt) {
 
 void PrintBanner() {
   WriteConsoleLine(ProgramTitle());
-  std::string notice(MakerNotice);
-  ReplaceIgnoringCase(notice, "©", "(c)");
+  const std::string notice = ReplaceIgnoringCase(MakerNotice, "©", "(c)");
   WriteConsoleLine(notice);
   WriteConsoleLine(MakerWebAddress);
   WriteConsoleLine(" ");

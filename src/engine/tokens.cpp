@@ -60,17 +60,7 @@ const Token kTokens[] = {
 }  // namespace
 
 std::string ExpandToken(std::string_view text, std::string_view token, std::string_view value) {
-  const std::string lowerText = AsciiLower(text);
-  const std::string lowerToken = AsciiLower(token);
-  std::string result;
-  size_t from = 0;
-  for (size_t at; !lowerToken.empty() && (at = lowerText.find(lowerToken, from)) != std::string::npos;
-       from = at + token.size()) {
-    result.append(text.substr(from, at - from));
-    result.append(value);
-  }
-  result.append(text.substr(from));
-  return result;
+  return ReplaceIgnoringCase(text, token, value);
 }
 
 std::string ExpandTokens(std::string_view text) {

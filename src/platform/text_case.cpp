@@ -25,3 +25,17 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
 }
+
+std::string ReplaceIgnoringCase(std::string_view text, std::string_view what, std::string_view with) {
+  const std::string lowerText = AsciiLower(text);
+  const std::string lowerWhat = AsciiLower(what);
+  std::string result;
+  size_t from = 0;
+  for (size_t at; !lowerWhat.empty() && (at = lowerText.find(lowerWhat, from)) != std::string::npos;
+       from = at + what.size()) {
+    result.append(text.substr(from, at - from));
+    result.append(with);
+  }
+  result.append(text.substr(from));
+  return result;
+}
